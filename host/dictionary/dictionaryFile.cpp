@@ -1,0 +1,67 @@
+#include "dictionaryFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+bool ParseIdentifier(const std::string &text, uint32_t *identifier)
+{
+    if (text.size() < 3 || text.size() > 10 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
+        return false;
+    char *end = nullptr;
+    errno = 0;
+    const unsigned long value = std::strtoul(text.c_str() + 2, &end, 16);
+    if (errno != 0 || *end != '\0' || value > 0xFFFFFFFFul)
+        return false;
+    *identifier = static_cast<uint32_t>(value);
+    return true;
+}
+
+} // namespace
+
+bool DictionaryFile::Load(const std::string &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    std::ostringstream content;
+    content << file.rdbuf();
+    Parse(content.str());
+    return true;
+}
+
+void DictionaryFile::Parse(const std::string &content)
+{
+    std::istringstream lines(content);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line[0] == '#')
+            continue;
+        const size_t firstTab = line.find('\t');
+        if (firstTab == std::string::npos)
+            continue;
+        const size_t secondTab = line.find('\t', firstTab + 1);
+        uint32_t identifier = 0;
+        if (!ParseIdentifier(line.substr(0, firstTab), &identifier))
+            continue;
+        Texts texts;
+        if (secondTab == std::string::npos) {
+            texts.name = line.substr(firstTab + 1);
+        } else {
+            texts.name = line.substr(firstTab + 1, secondTab - firstTab - 1);
+            texts.description = line.substr(secondTab + 1);
+        }
+        entries[identifier] = texts;
+    }
+}
+
+const DictionaryFile::Texts *DictionaryFile::Find(uint32_t identifier) const
+{
+    const auto found = entries.find(identifier);
+    return found == entries.end() ? nullptr : &found->second;
+}

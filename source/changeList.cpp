@@ -1,0 +1,182 @@
+#include "changeList.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+using nVornMCPCD100::AttributeId;
+using nVornMCPCD100::AttributeValue;
+
+namespace {
+
+const qint32 undoStringCapacity = 256;
+// A host that reports a longer string gets one more read, up to this many code units.
+const qint32 largestStringCapacity = 1 << 20;
+
+const char16_t *Utf16(const QString &text)
+{
+    return reinterpret_cast<const char16_t *>(text.utf16());
+}
+
+} // namespace
+
+CVornMotionChangeList::CVornMotionChangeList(nVornMCPCD100::iMotionConfigurationDatabase *database)
+    : database(database)
+{
+    // Lets queued connections and signal spies carry the count under its signature's name.
+    qRegisterMetaType<u32>("u32");
+}
+
+QString CVornMotionChangeList::KeyText(AttributeId id, quint32 index)
+{
+    return QString::number(id) + QLatin1Char('_') + QString::number(index);
+}
+
+bool CVornMotionChangeList::Contains(AttributeId id, quint32 index) const
+{
+    return entries.contains(KeyText(id, index));
+}
+
+bool CVornMotionChangeList::ReadValue(AttributeId id, quint32 index, AttributeValue *out) const
+{
+    const auto found = entries.constFind(KeyText(id, index));
+    if (found == entries.constEnd() || !out)
+        return false;
+    std::memcpy(out, &found->value, sizeof(AttributeValue));
+    return true;
+}
+
+bool CVornMotionChangeList::ReadString(AttributeId id, quint32 index, quint32 capacity,
+                                       char16_t *buffer) const
+{
+    const auto found = entries.constFind(KeyText(id, index));
+    if (found == entries.constEnd() || !buffer || capacity == 0)
+        return false;
+    const quint32 length = std::min<quint32>(quint32(found->text.size()), capacity - 1);
+    std::memcpy(buffer, found->text.utf16(), length * sizeof(char16_t));
+    buffer[length] = u'\0';
+    return true;
+}
+
+void CVornMotionChangeList::StoreValue(AttributeId id, quint32 index, const AttributeValue &value)
+{
+    if (!std::isfinite(value.realValue))
+        return;
+    Entry entry;
+    entry.id = id;
+    entry.index = index;
+    std::memcpy(&entry.value, &value, sizeof(AttributeValue));
+    entry.text = QStringLiteral("NOT A STRING ITEM");
+    Store(entry);
+}
+
+void CVornMotionChangeList::StoreString(AttributeId id, quint32 index, const char16_t *text)
+{
+    if (!text)
+        return;
+    Entry entry;
+    entry.id = id;
+    entry.index = index;
+    entry.text = QString::fromUtf16(text);
+    entry.isString = true;
+    Store(entry);
+}
+
+void CVornMotionChangeList::Store(const Entry &entry)
+{
+    if (loading)
+        return;
+    const int before = entries.size();
+    entries.insert(KeyText(entry.id, entry.index), entry);
+    if (entries.size() != before)
+        emit ChangelistSizeChanged(u32(entries.size()));
+}
+
+qint32 CVornMotionChangeList::Commit()
+{
+    undoList.clear();
+    failedWrite = WriteFailure();
+    for (const Entry &entry : std::as_const(entries)) {
+        if (!database->IsSettableWithoutConfigMode(entry.id, entry.index))
+            switchToConfigModeRequired = true;
+        const Entry undo = UndoCopy(entry);
+        const qint32 status = Write(entry);
+        if (status < 0) {
+            RollBack();
+            failedWrite = {entry.id, entry.index, status};
+            return status;
+        }
+        undoList.append(undo);
+    }
+    Discard();
+    return 0;
+}
+
+CVornMotionChangeList::Entry CVornMotionChangeList::UndoCopy(const Entry &entry)
+{
+    Entry undo = entry;
+    if (entry.isString) {
+        undo.known = ReadDatabaseString(entry.id, entry.index, &undo.text);
+    } else {
+        AttributeValue current = {};
+        undo.known = database->GetAttribute(entry.id, entry.index, &current) >= 0;
+        undo.value = current;
+    }
+    return undo;
+}
+
+qint32 CVornMotionChangeList::Write(const Entry &entry)
+{
+    if (entry.isString)
+        return database->SetAttributeString(entry.id, entry.index, quint32(entry.text.size()),
+                                            Utf16(entry.text));
+    AttributeValue value = entry.value;
+    return database->SetAttribute(entry.id, entry.index, &value);
+}
+
+bool CVornMotionChangeList::ReadDatabaseString(AttributeId id, quint32 index, QString *text)
+{
+    qint32 capacity = undoStringCapacity;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const qint32 given = capacity;
+        std::vector<char16_t> buffer(size_t(given), u'\0');
+        const qint32 status = database->GetAttributeString(id, index, &capacity, buffer.data());
+        buffer[size_t(given) - 1] = u'\0';
+        if (status >= 0) {
+            *text = QString::fromUtf16(buffer.data());
+            return true;
+        }
+        // A host may answer "too small" with the capacity it needs; anything else is a failure.
+        if (capacity <= given || capacity > largestStringCapacity)
+            return false;
+    }
+    return false;
+}
+
+void CVornMotionChangeList::RollBack()
+{
+    for (const Entry &undo : std::as_const(undoList)) {
+        if (undo.known)
+            Write(undo);
+    }
+    undoList.clear();
+}
+
+void CVornMotionChangeList::Discard()
+{
+    entries.clear();
+    undoList.clear();
+    emit ChangelistSizeChanged(0);
+}
+
+quint32 CVornMotionChangeList::Count() const
+{
+    return quint32(entries.size());
+}
+
+CVornMotionChangeList::WriteFailure CVornMotionChangeList::FailedWrite() const
+{
+    return failedWrite;
+}

@@ -1,0 +1,86 @@
+#ifndef VORNAC_CHANGELIST_H
+#define VORNAC_CHANGELIST_H
+
+#include <vornac/iMotionConfigurationDatabase.h>
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+typedef quint32 u32;
+
+// The pending edits of one dialog. Nothing the user edits reaches the database before Commit();
+// readers ask Contains() first and fall back to the database (see CVornMotionValueReader).
+class CVornMotionChangeList : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The setting whose write the database refused in the last Commit().
+    struct WriteFailure
+    {
+        nVornMCPCD100::AttributeId id = 0;
+        quint32 index = 0;
+        qint32 status = 0;
+    };
+
+    explicit CVornMotionChangeList(nVornMCPCD100::iMotionConfigurationDatabase *database);
+
+    bool Contains(nVornMCPCD100::AttributeId id, quint32 index) const;
+    // Copies the pending value into *out; false (and *out untouched) when none is pending.
+    bool ReadValue(nVornMCPCD100::AttributeId id, quint32 index,
+                   nVornMCPCD100::AttributeValue *out) const;
+    // Copies at most capacity - 1 code units of the pending text and a NUL; false (and the buffer
+    // untouched) when no text is pending or there is no room.
+    bool ReadString(nVornMCPCD100::AttributeId id, quint32 index, quint32 capacity,
+                    char16_t *buffer) const;
+
+    // The latest store for a pair wins. Ignored while `loading` is set; a value whose real part
+    // is not finite is never stored.
+    void StoreValue(nVornMCPCD100::AttributeId id, quint32 index,
+                    const nVornMCPCD100::AttributeValue &value);
+    void StoreString(nVornMCPCD100::AttributeId id, quint32 index, const char16_t *text);
+
+    // Writes every pending edit in key order and empties the list; returns 0. When the database
+    // refuses a write, the writes made so far are undone, every edit stays pending, FailedWrite()
+    // names the setting, and the refusing status is returned.
+    qint32 Commit();
+    void Discard();
+    quint32 Count() const;
+    WriteFailure FailedWrite() const;
+
+    // Set while widgets are filled from stored values, so their change signals are not edits.
+    bool loading = false;
+    // Raised by a commit that wrote a setting needing configuration mode; never cleared.
+    bool switchToConfigModeRequired = false;
+
+signals:
+    void ChangelistSizeChanged(u32 count);
+
+private:
+    struct Entry
+    {
+        nVornMCPCD100::AttributeId id = 0;
+        quint32 index = 0;
+        nVornMCPCD100::AttributeValue value = {};
+        QString text;
+        bool isString = false;
+        // Undo copies only: false when the database could not tell what the write replaced.
+        bool known = true;
+    };
+
+    static QString KeyText(nVornMCPCD100::AttributeId id, quint32 index);
+    void Store(const Entry &entry);
+    qint32 Write(const Entry &entry);
+    Entry UndoCopy(const Entry &entry);
+    bool ReadDatabaseString(nVornMCPCD100::AttributeId id, quint32 index, QString *text);
+    void RollBack();
+
+    nVornMCPCD100::iMotionConfigurationDatabase *database;
+    QMap<QString, Entry> entries;
+    QList<Entry> undoList;
+    WriteFailure failedWrite;
+};
+
+#endif

@@ -1,0 +1,298 @@
+#include "settingsMain.h"
+
+#include "displayTexts.h"
+#include "loopPeriod.h"
+#include "valueReader.h"
+
+#include "ui_settingsMain.h"
+
+#include <QKeySequence>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QSet>
+
+#include <cmath>
+
+using nVornMCPCD100::AttributeValue;
+
+namespace {
+
+const nVornMCPCD100::AttributeId axisType = 0xA30001;
+const nVornMCPCD100::AttributeId positionLoopPeriod = 0xA3004B;
+const qint32 servoAxis = 0xA3006B;
+const qint32 stepperAxis = 0xA3006C;
+const int generalPage = 0xA300D5;
+const int positionLoopPage = 0xA300AA;
+// Used when no table period fits the host's scan period: the shortest period the table offers.
+const double stepperFallbackLoopPeriod = 0.00005;
+const double smallestHostLoopPeriod = 0.000001;
+
+QSet<const QDialog *> &LiveDialogs()
+{
+    static QSet<const QDialog *> dialogs;
+    return dialogs;
+}
+
+QString LoopRuleMessage()
+{
+    return QStringLiteral("The Vorn Scan Engine rate must be a multiple of the position loop rate");
+}
+
+QString PlainBannerText()
+{
+    return QStringLiteral("Invalid Settings!");
+}
+
+QString WriteFailureText(const CVornMotionChangeList::WriteFailure &failure)
+{
+    QString name = GetDictionaryName(failure.id);
+    if (name.isEmpty())
+        name = QStringLiteral("0x%1").arg(failure.id, 6, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("The setting \"%1\" could not be written. Nothing was saved; "
+                          "your changes are still pending.")
+        .arg(name.toHtmlEscaped());
+}
+
+} // namespace
+
+CVornMotionAxisSettings::CVornMotionAxisSettings(
+    nVornMCPCD100::iMotionConfigurationDatabase *database, CVornMotionAxisConfiguration *owner,
+    CmxProvider *provider)
+    : QDialog(nullptr),
+      owner(owner),
+      ui(new Ui::CVornMotionAxisSettingsClass),
+      database(database),
+      changeList(nullptr),
+      provider(provider),
+      currentPage(generalPage),
+      startPage(generalPage)
+{
+    LiveDialogs().insert(this);
+    ui->setupUi(this);
+    changeList = new CVornMotionChangeList(database);
+    ui->labelInvalidSettings->hide();
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setFixedSize(size());
+
+    QPalette bannerPalette = ui->labelInvalidSettings->palette();
+    bannerPalette.setColor(QPalette::Active, QPalette::WindowText, Qt::red);
+    bannerPalette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::red);
+    ui->labelInvalidSettings->setPalette(bannerPalette);
+
+    ConnectButtons();
+    connect(changeList, &CVornMotionChangeList::ChangelistSizeChanged, this,
+            &CVornMotionAxisSettings::on_changelistSizeChanged);
+
+    ui->settingsModePage->addWidget(new QWidget(ui->settingsModePage));
+    ui->settingsModePage->setCurrentIndex(1);
+    emit UpdateRequired();
+
+    on_changelistSizeChanged(changeList->Count());
+    show();
+}
+
+CVornMotionAxisSettings::~CVornMotionAxisSettings()
+{
+    LiveDialogs().remove(this);
+    // The form is about to go: the discard below must not reach slots that touch it.
+    changeList->disconnect(this);
+    changeList->Discard();
+    delete changeList;
+    delete ui;
+}
+
+void CVornMotionAxisSettings::ConnectButtons()
+{
+    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &CVornMotionAxisSettings::accept);
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &CVornMotionAxisSettings::reject);
+    QPushButton *apply = ui->buttonBox->button(QDialogButtonBox::Apply);
+    connect(apply, &QPushButton::clicked, this, &CVornMotionAxisSettings::on_applyButton_clicked);
+    ui->buttonBox->button(QDialogButtonBox::Help)->setShortcut(QKeySequence::HelpContents);
+}
+
+CVornMotionAxisSettings *CVornMotionAxisSettings::FromHostPointer(QDialog *dialog)
+{
+    if (!dialog || !LiveDialogs().contains(dialog))
+        return nullptr;
+    return static_cast<CVornMotionAxisSettings *>(dialog);
+}
+
+CVornMotionAxisConfiguration *CVornMotionAxisSettings::Owner() const
+{
+    return owner;
+}
+
+CVornMotionChangeList *CVornMotionAxisSettings::ChangeList() const
+{
+    return changeList;
+}
+
+int CVornMotionAxisSettings::CurrentPage() const
+{
+    return currentPage;
+}
+
+void CVornMotionAxisSettings::ApplyStartPage(int page)
+{
+    startPage = page;
+}
+
+void CVornMotionAxisSettings::ShowPage(int page)
+{
+    currentPage = page;
+}
+
+bool CVornMotionAxisSettings::IsSwitchToConfigModeRequired() const
+{
+    return changeList->switchToConfigModeRequired;
+}
+
+double CVornMotionAxisSettings::HostLoopPeriod() const
+{
+    return hostLoopPeriod;
+}
+
+void CVornMotionAxisSettings::SetHostLoopRate(double period)
+{
+    if (!std::isfinite(period) || period <= smallestHostLoopPeriod)
+        return;
+    hostLoopPeriod = period;
+    const CVornMotionValueReader reader(database, changeList);
+    if (reader.ReadInteger(axisType, 0) == stepperAxis)
+        SelectStepperLoopPeriod();
+    else
+        CheckServoLoopPeriod();
+}
+
+void CVornMotionAxisSettings::SelectStepperLoopPeriod()
+{
+    double period = FirstCompatibleLoopPeriod(hostLoopPeriod);
+    if (period == 0.0)
+        period = stepperFallbackLoopPeriod;
+    AttributeValue value = {};
+    value.realValue = period;
+    changeList->StoreValue(positionLoopPeriod, 0, value);
+    // A stepper axis has no loop rule problem; one left from a servo setting must not stand.
+    if (openProblems.IsOpen(this))
+        ReportLoopRuleProblem(false);
+}
+
+void CVornMotionAxisSettings::CheckServoLoopPeriod()
+{
+    const CVornMotionValueReader reader(database, changeList);
+    if (reader.ReadInteger(axisType, 0) != servoAxis)
+        return;
+    if (IsLoopPeriodCompatible(reader.ReadReal(positionLoopPeriod, 0), hostLoopPeriod)) {
+        ReportLoopRuleProblem(false);
+        return;
+    }
+    ShowPage(positionLoopPage);
+    SetInvalidSettingsText(LoopRuleMessage());
+    ReportLoopRuleProblem(true);
+}
+
+void CVornMotionAxisSettings::ShareLoopRuleProblem(const QObject *source)
+{
+    loopRuleSharer = source;
+}
+
+void CVornMotionAxisSettings::ReportLoopRuleProblem(bool invalid)
+{
+    {
+        // Pages relay the dialog's own signal back to on_invalidSettings; it is handled here.
+        QScopedValueRollback<bool> relaying(relayingOwnProblem, true);
+        emit InvalidSettings(invalid);
+    }
+    if (invalid)
+        openProblems.Open(this, pendingProblemMessage);
+    else
+        openProblems.Close(this);
+    pendingProblemMessage.clear();
+    UpdateButtons(true);
+    UpdateBanner();
+}
+
+void CVornMotionAxisSettings::SetInvalidSettingsText(const QString &text)
+{
+    pendingProblemMessage = text;
+    ui->labelInvalidSettings->setText(text);
+}
+
+void CVornMotionAxisSettings::on_invalidSettings(bool invalid)
+{
+    if (relayingOwnProblem)
+        return;
+    const QObject *source = sender();
+    if (!source || source == loopRuleSharer)
+        source = this;
+    if (invalid) {
+        const QString message = pendingProblemMessage.isEmpty() ? ui->labelInvalidSettings->text()
+                                                                : pendingProblemMessage;
+        openProblems.Open(source, message);
+    } else {
+        openProblems.Close(source);
+    }
+    pendingProblemMessage.clear();
+    UpdateButtons(true);
+    UpdateBanner();
+}
+
+void CVornMotionAxisSettings::on_changelistSizeChanged(u32 count)
+{
+    if (count == 0)
+        writeFailureMessage.clear();
+    UpdateButtons(count != 0);
+    UpdateBanner();
+}
+
+// OK follows the open problems alone; Apply also needs `enableApply`.
+void CVornMotionAxisSettings::UpdateButtons(bool enableApply)
+{
+    const bool valid = openProblems.IsEmpty();
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(valid);
+    ui->buttonBox->button(QDialogButtonBox::Apply)->setEnabled(valid && enableApply);
+}
+
+void CVornMotionAxisSettings::UpdateBanner()
+{
+    QLabel *banner = ui->labelInvalidSettings;
+    if (!openProblems.IsEmpty()) {
+        banner->setText(openProblems.LatestMessage());
+        banner->show();
+    } else if (!writeFailureMessage.isEmpty()) {
+        banner->setText(writeFailureMessage);
+        banner->show();
+    } else if (banner->isVisibleTo(this)) {
+        banner->setText(PlainBannerText());
+        banner->hide();
+    }
+}
+
+bool CVornMotionAxisSettings::CommitChanges()
+{
+    if (!openProblems.IsEmpty())
+        return false;
+    if (changeList->Commit() >= 0)
+        return true;
+    writeFailureMessage = WriteFailureText(changeList->FailedWrite());
+    UpdateBanner();
+    return false;
+}
+
+void CVornMotionAxisSettings::on_applyButton_clicked()
+{
+    if (CommitChanges())
+        emit UpdateRequired();
+}
+
+void CVornMotionAxisSettings::accept()
+{
+    if (CommitChanges())
+        QDialog::accept();
+}
+
+void CVornMotionAxisSettings::reject()
+{
+    changeList->Discard();
+    QDialog::reject();
+}

@@ -1,0 +1,82 @@
+#ifndef VORNAC_SETTINGSMAIN_H
+#define VORNAC_SETTINGSMAIN_H
+
+#include "changeList.h"
+#include "openProblems.h"
+
+#include <vornac/iMotionConfigurationDatabase.h>
+
+#include <QDialog>
+
+class CmxProvider;
+class CVornMotionAxisConfiguration;
+
+namespace Ui {
+class CVornMotionAxisSettingsClass;
+}
+
+// The axis configuration dialog: it owns the change list, commits it on OK and Apply, discards it
+// on Cancel, shows the invalid-settings banner and runs the host loop rule.
+class CVornMotionAxisSettings : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CVornMotionAxisSettings(nVornMCPCD100::iMotionConfigurationDatabase *database,
+                            CVornMotionAxisConfiguration *owner, CmxProvider *provider);
+    ~CVornMotionAxisSettings() override;
+
+    // The dialog behind a pointer the host handed back, or null when it is not a live dialog of
+    // this module. Never dereferences a pointer it does not know.
+    static CVornMotionAxisSettings *FromHostPointer(QDialog *dialog);
+
+    CVornMotionAxisConfiguration *Owner() const;
+    CVornMotionChangeList *ChangeList() const;
+    int CurrentPage() const;
+    void ApplyStartPage(int page);
+    bool IsSwitchToConfigModeRequired() const;
+
+    double HostLoopPeriod() const;
+    void SetHostLoopRate(double period);
+    void SetInvalidSettingsText(const QString &text);
+    void SelectStepperLoopPeriod();
+    void CheckServoLoopPeriod();
+    // The problems that `source` reports count as the loop rule's own: one message, one problem.
+    void ShareLoopRuleProblem(const QObject *source);
+
+signals:
+    void InvalidSettings(bool invalid);
+    void UpdateRequired();
+
+public slots:
+    void on_applyButton_clicked();
+    void on_changelistSizeChanged(u32 count);
+    void on_invalidSettings(bool invalid);
+    void accept() override;
+    void reject() override;
+
+private:
+    void ConnectButtons();
+    void ShowPage(int page);
+    void ReportLoopRuleProblem(bool invalid);
+    bool CommitChanges();
+    void UpdateButtons(bool enableApply);
+    void UpdateBanner();
+
+    CVornMotionAxisConfiguration *owner;
+    Ui::CVornMotionAxisSettingsClass *ui;
+    nVornMCPCD100::iMotionConfigurationDatabase *database;
+    CVornMotionChangeList *changeList;
+    double hostLoopPeriod = 0.01;
+    CmxProvider *provider;
+
+    CVornMotionOpenProblems openProblems;
+    const QObject *loopRuleSharer = nullptr;
+    bool relayingOwnProblem = false;
+    QString pendingProblemMessage;
+    QString writeFailureMessage;
+    int currentPage;
+    int startPage;
+};
+
+#endif
