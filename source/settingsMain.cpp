@@ -1,5 +1,7 @@
 #include "settingsMain.h"
 
+#include "axisIds.h"
+#include "coercingSpinBox.h"
 #include "displayTexts.h"
 #include "loopPeriod.h"
 #include "valueReader.h"
@@ -14,15 +16,10 @@
 #include <cmath>
 
 using nVornMCPCD100::AttributeValue;
+using namespace AxisIds;
 
 namespace {
 
-const nVornMCPCD100::AttributeId axisType = 0xA30001;
-const nVornMCPCD100::AttributeId positionLoopPeriod = 0xA3004B;
-const qint32 servoAxis = 0xA3006B;
-const qint32 stepperAxis = 0xA3006C;
-const int generalPage = 0xA300D5;
-const int positionLoopPage = 0xA300AA;
 // Used when no table period fits the host's scan period: the shortest period the table offers.
 const double stepperFallbackLoopPeriod = 0.00005;
 const double smallestHostLoopPeriod = 0.000001;
@@ -268,8 +265,20 @@ void CVornMotionAxisSettings::UpdateBanner()
     }
 }
 
+void CVornMotionAxisSettings::FinishPendingEdit()
+{
+    for (QWidget *widget = focusWidget(); widget; widget = widget->parentWidget()) {
+        if (auto *spinBox = qobject_cast<CCoercingSpinBox *>(widget)) {
+            spinBox->FinishEdit();
+            return;
+        }
+    }
+}
+
 bool CVornMotionAxisSettings::CommitChanges()
 {
+    // A value typed just before a keyboard shortcut has not finished its edit yet.
+    FinishPendingEdit();
     if (!openProblems.IsEmpty())
         return false;
     if (changeList->Commit() >= 0)

@@ -59,6 +59,7 @@ private:
     void ConnectButtons();
     void ShowPage(int page);
     void ReportLoopRuleProblem(bool invalid);
+    void FinishPendingEdit();
     bool CommitChanges();
     void UpdateButtons(bool enableApply);
     void UpdateBanner();

@@ -2,6 +2,8 @@
 
 #include "changeList.h"
 
+#include <vector>
+
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
 
@@ -31,4 +33,21 @@ double CVornMotionValueReader::ReadReal(AttributeId id, quint32 index) const
     AttributeValue value;
     ReadValue(id, index, &value);
     return value.realValue;
+}
+
+QString CVornMotionValueReader::ReadString(AttributeId id, quint32 index, qint32 capacity) const
+{
+    if (capacity <= 0)
+        return QString();
+    std::vector<char16_t> buffer(size_t(capacity), u'\0');
+    if (changeList->Contains(id, index)) {
+        changeList->ReadString(id, index, quint32(capacity), buffer.data());
+    } else {
+        // A host may write a length back into the capacity: this copy is the call's own.
+        qint32 given = capacity;
+        if (database->GetAttributeString(id, index, &given, buffer.data()) < 0)
+            return QString();
+    }
+    buffer[size_t(capacity) - 1] = u'\0';
+    return QString::fromUtf16(buffer.data());
 }

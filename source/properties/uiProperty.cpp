@@ -1,0 +1,123 @@
+#include "uiProperty.h"
+
+#include "displayTexts.h"
+#include "settingsBase.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QWidget>
+
+UIProperty::UIProperty(nVornMCPCD100::AttributeId attribute, int valueKind, QWidget *widget,
+                       QLabel *label, QLabel *unitsLabel, int indexSource,
+                       const QString &unitsSuffix)
+    : attribute(attribute),
+      valueKind(valueKind),
+      widget(widget),
+      label(label),
+      unitsLabel(unitsLabel),
+      indexSource(indexSource),
+      unitsSuffix(unitsSuffix)
+{
+}
+
+UIProperty::~UIProperty() = default;
+
+void UIProperty::ShowValue(const nVornMCPCD100::AttributeValue &, const QString &)
+{
+}
+
+void UIProperty::SetRange(const AttributeRange &, CVornMotionAxisSettingsBase *)
+{
+}
+
+void UIProperty::SetLabelText(const QString &text)
+{
+    if (!label)
+        return;
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+}
+
+void UIProperty::SetToolTip(const QString &text)
+{
+    if (widget)
+        widget->setToolTip(PlainToolTip(text));
+}
+
+void UIProperty::SetUnits(const QString &text)
+{
+    if (!unitsLabel)
+        return;
+    unitsLabel->setTextFormat(Qt::PlainText);
+    unitsLabel->setText(text + unitsSuffix);
+}
+
+void UIProperty::FillItems(nVornMCPCD100::iMotionConfigurationDatabase *, CVornMotionChangeList *,
+                           quint32)
+{
+}
+
+void UIProperty::AttachResetAction(CVornMotionAxisSettingsBase *page)
+{
+    if (!widget)
+        return;
+    widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    resetAction = new QAction(QStringLiteral("Reset to Default"), widget);
+    resetAction->setData(QVariantList{QVariant(uint(attribute))});
+    // A text setting has no default in the database: resetting it would erase the text.
+    resetAction->setEnabled(valueKind != StringValue);
+    widget->addAction(resetAction);
+    QObject::connect(resetAction, &QAction::triggered, page,
+                     &CVornMotionAxisSettingsBase::on_defaultValue);
+}
+
+void UIProperty::DetachActions()
+{
+    if (!widget)
+        return;
+    for (QAction *action : widget->actions())
+        widget->removeAction(action);
+}
+
+void UIProperty::UpdateVisibility(quint32 index, nVornMCPCD100::iMotionConfigurationDatabase *db)
+{
+    ApplyVisibility(index, db, {widget, static_cast<QWidget *>(label), unitsLabel});
+}
+
+void UIProperty::ApplyVisibility(quint32 index, nVornMCPCD100::iMotionConfigurationDatabase *db,
+                                 std::initializer_list<QWidget *> widgets)
+{
+    const bool supported = db->IsAttributeSupported(attribute, index);
+    const bool enabled = supported && !db->IsAttributeReadOnly(attribute, index);
+    for (QWidget *each : widgets) {
+        if (!each)
+            continue;
+        each->setVisible(supported);
+        if (supported)
+            each->setEnabled(enabled);
+    }
+}
+
+void UIProperty::StoreShownValue(const nVornMCPCD100::AttributeValue &)
+{
+}
+
+nVornMCPCD100::AttributeId UIProperty::Attribute() const
+{
+    return attribute;
+}
+
+int UIProperty::IndexSource() const
+{
+    return indexSource;
+}
+
+int UIProperty::ValueKind() const
+{
+    return valueKind;
+}
+
+QAction *UIProperty::ResetAction() const
+{
+    return resetAction;
+}

@@ -1,0 +1,87 @@
+#ifndef VORNAC_UIPROPERTY_H
+#define VORNAC_UIPROPERTY_H
+
+#include <vornac/iMotionConfigurationDatabase.h>
+
+#include <QString>
+
+#include <optional>
+
+class CVornMotionAxisSettingsBase;
+class CVornMotionChangeList;
+class QAction;
+class QLabel;
+class QWidget;
+
+// The limits of a setting as the database reports them; a side whose query failed is absent.
+struct AttributeRange
+{
+    std::optional<nVornMCPCD100::AttributeValue> minimum;
+    std::optional<nVornMCPCD100::AttributeValue> maximum;
+};
+
+// Ties one widget of a settings page to one setting. The page drives all its bindings alike: it
+// asks each for its attribute, kind and index source, and tells it to show a value, take a range,
+// caption, tool tip and units, fill its items, offer "Reset to Default" and hide or disable
+// itself. Bindings only show; edits reach the change list through the page.
+class UIProperty
+{
+public:
+    enum ValueKind
+    {
+        BooleanValue = 0,
+        IntegerValue = 1,
+        DoubleValue = 2,
+        StringValue = 3
+    };
+
+    // Which attribute index the page uses for the binding.
+    enum IndexSource
+    {
+        FixedIndex = 0,
+        InstanceIndex = 1,
+        SecondaryIndex = 2
+    };
+
+    UIProperty(nVornMCPCD100::AttributeId attribute, int valueKind, QWidget *widget, QLabel *label,
+               QLabel *unitsLabel, int indexSource, const QString &unitsSuffix);
+    virtual ~UIProperty();
+
+    UIProperty(const UIProperty &) = delete;
+    UIProperty &operator=(const UIProperty &) = delete;
+
+    virtual void ShowValue(const nVornMCPCD100::AttributeValue &value, const QString &text);
+    virtual void SetRange(const AttributeRange &range, CVornMotionAxisSettingsBase *page);
+    virtual void SetLabelText(const QString &text);
+    virtual void SetToolTip(const QString &text);
+    virtual void SetUnits(const QString &text);
+    virtual void FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                           CVornMotionChangeList *changeList, quint32 index);
+    virtual void AttachResetAction(CVornMotionAxisSettingsBase *page);
+    virtual void DetachActions();
+    virtual void UpdateVisibility(quint32 index, nVornMCPCD100::iMotionConfigurationDatabase *db);
+    // Stores a value just shown by "Reset to Default" through the widget's own edit path, for
+    // widgets whose showing does not do so by itself.
+    virtual void StoreShownValue(const nVornMCPCD100::AttributeValue &value);
+
+    nVornMCPCD100::AttributeId Attribute() const;
+    int IndexSource() const;
+    int ValueKind() const;
+    QAction *ResetAction() const;
+
+protected:
+    // Shows, hides, enables or disables the widgets of the binding by what the database says.
+    void ApplyVisibility(quint32 index, nVornMCPCD100::iMotionConfigurationDatabase *db,
+                         std::initializer_list<QWidget *> widgets);
+
+    nVornMCPCD100::AttributeId attribute;
+    int valueKind;
+    QWidget *widget;
+    QLabel *label;
+    QLabel *unitsLabel;
+    int indexSource;
+    QString unitsSuffix;
+    QAction *resetAction = nullptr;
+};
+
+#endif

@@ -1,0 +1,53 @@
+#include "uiPropertyIntegerComboBox.h"
+
+#include "comboItems.h"
+
+#include <QComboBox>
+
+namespace {
+const nVornMCPCD100::AttributeId gainSetSelector = 0xC2005F;
+const nVornMCPCD100::AttributeId gainSetCount = 0xA300C7;
+// A count beyond this is no real gain-set count but a corrupt answer.
+const qint32 mostGainSets = 64;
+} // namespace
+
+UIPropertyIntegerComboBox::UIPropertyIntegerComboBox(nVornMCPCD100::AttributeId attribute,
+                                                     QLabel *label, const qint32 *ids,
+                                                     int indexSource, const QString &unitsSuffix,
+                                                     QComboBox *combo)
+    : UIProperty(attribute, IntegerValue, combo, label, nullptr, indexSource, unitsSuffix),
+      ids(ids),
+      combo(combo)
+{
+}
+
+void UIPropertyIntegerComboBox::ShowValue(const nVornMCPCD100::AttributeValue &value,
+                                          const QString &)
+{
+    if (combo && attribute != gainSetSelector)
+        ComboItems::SelectData(combo, value.integerValue);
+}
+
+void UIPropertyIntegerComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                                          CVornMotionChangeList *, quint32 index)
+{
+    if (!combo)
+        return;
+    if (ids) {
+        combo->clear();
+        ComboItems::AddAcceptedIds(db, attribute, index, ComboItems::ZeroTerminated(ids), combo);
+    } else if (attribute == gainSetSelector) {
+        FillGainSets(db);
+    }
+}
+
+void UIPropertyIntegerComboBox::FillGainSets(nVornMCPCD100::iMotionConfigurationDatabase *db)
+{
+    nVornMCPCD100::AttributeValue count = {};
+    db->GetAttribute(gainSetCount, 0, &count);
+    combo->clear();
+    const qint32 sets = qBound(0, count.integerValue, mostGainSets);
+    for (qint32 set = 1; set <= sets; ++set)
+        combo->addItem(QStringLiteral("Gain Set %1").arg(set));
+    combo->setCurrentIndex(sets > 0 ? 0 : -1);
+}

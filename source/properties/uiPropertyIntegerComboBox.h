@@ -1,0 +1,28 @@
+#ifndef VORNAC_UIPROPERTYINTEGERCOMBOBOX_H
+#define VORNAC_UIPROPERTYINTEGERCOMBOBOX_H
+
+#include "uiProperty.h"
+
+class QComboBox;
+
+// A combo box bound to an enumeration: its items are the identifiers of a zero-terminated list
+// that the database accepts. The gain-set selector (0xC2005F) lists the gain sets instead.
+class UIPropertyIntegerComboBox : public UIProperty
+{
+public:
+    UIPropertyIntegerComboBox(nVornMCPCD100::AttributeId attribute, QLabel *label,
+                              const qint32 *ids, int indexSource, const QString &unitsSuffix,
+                              QComboBox *combo);
+
+    void ShowValue(const nVornMCPCD100::AttributeValue &value, const QString &text) override;
+    void FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                   CVornMotionChangeList *changeList, quint32 index) override;
+
+private:
+    void FillGainSets(nVornMCPCD100::iMotionConfigurationDatabase *db);
+
+    const qint32 *ids;
+    QComboBox *combo;
+};
+
+#endif

@@ -1,0 +1,10 @@
+#include "uiPropertySafeStateComboBox.h"
+
+UIPropertySafeStateComboBox::UIPropertySafeStateComboBox(nVornMCPCD100::AttributeId attribute,
+                                                         QLabel *label, int indexSource,
+                                                         const QString &unitsSuffix,
+                                                         QComboBox *combo)
+    : UIPropertyIoStateComboBox(attribute, label, indexSource, unitsSuffix, combo,
+                                IoStates::safeStateKind)
+{
+}

@@ -1,0 +1,42 @@
+#include "uiPropertySpinBoxBase.h"
+
+#include "coercingSpinBox.h"
+#include "settingsBase.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+// The box's own range: wide enough that typing is never cut short.
+const double typingLimit = 1e18;
+} // namespace
+
+UIPropertySpinBoxBase::UIPropertySpinBoxBase(nVornMCPCD100::AttributeId attribute, int valueKind,
+                                             QLabel *label, QLabel *unitsLabel, int indexSource,
+                                             const QString &unitsSuffix, CCoercingSpinBox *spinBox)
+    : UIProperty(attribute, valueKind, spinBox, label, unitsLabel, indexSource, unitsSuffix),
+      spinBox(spinBox)
+{
+}
+
+void UIPropertySpinBoxBase::SetRange(const AttributeRange &range, CVornMotionAxisSettingsBase *page)
+{
+    if (!spinBox)
+        return;
+    const double infinity = std::numeric_limits<double>::infinity();
+    // A side the database gave no limit for stays open.
+    const double minimum = range.minimum ? Displayed(*range.minimum) : -infinity;
+    const double maximum = range.maximum ? Displayed(*range.maximum) : infinity;
+    spinBox->setRange(-typingLimit, typingLimit);
+    spinBox->coerceMinimum = std::isnan(minimum) ? -infinity : minimum;
+    spinBox->coerceMaximum = std::isnan(maximum) ? infinity : maximum;
+    spinBox->attribute = attribute;
+    spinBox->isDouble = valueKind == DoubleValue;
+    page->ConnectCoercion(spinBox);
+}
+
+void UIPropertySpinBoxBase::StoreShownValue(const nVornMCPCD100::AttributeValue &value)
+{
+    if (spinBox)
+        spinBox->Announce(Displayed(value));
+}

@@ -1,0 +1,61 @@
+#include "sectionTable.h"
+
+#include "displayTexts.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+CVornMotionSectionTable::CVornMotionSectionTable(QTableWidget *table) : table(table)
+{
+    table->setColumnCount(1);
+    table->setHorizontalHeaderLabels({QStringLiteral("Section")});
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionsClickable(false);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->hide();
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void CVornMotionSectionTable::Fill(const nVornMCPCD100::AttributeId *sections,
+                                   const Condition &isListed)
+{
+    rows.clear();
+    for (int position = 0; sections && sections[position] != 0; ++position) {
+        if (!isListed || isListed(sections[position]))
+            rows.append({sections[position], position});
+    }
+    table->clearContents();
+    table->setRowCount(rows.size());
+    for (int row = 0; row < rows.size(); ++row)
+        AddItem(row, GetDictionaryName(rows.at(row).section));
+}
+
+void CVornMotionSectionTable::AppendRow(const QString &text, int stackPage)
+{
+    rows.append({0, stackPage});
+    table->setRowCount(rows.size());
+    AddItem(rows.size() - 1, text);
+}
+
+void CVornMotionSectionTable::AddItem(int row, const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    table->setItem(row, 0, item);
+}
+
+int CVornMotionSectionTable::StackPageOf(int row) const
+{
+    return row >= 0 && row < rows.size() ? rows.at(row).stackPage : -1;
+}
+
+nVornMCPCD100::AttributeId CVornMotionSectionTable::SectionOf(int row) const
+{
+    return row >= 0 && row < rows.size() ? rows.at(row).section : 0;
+}
+
+int CVornMotionSectionTable::RowCount() const
+{
+    return rows.size();
+}

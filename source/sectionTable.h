@@ -1,0 +1,49 @@
+#ifndef VORNAC_SECTIONTABLE_H
+#define VORNAC_SECTIONTABLE_H
+
+#include <vornac/iMotionConfigurationDatabase.h>
+
+#include <QVector>
+
+#include <functional>
+
+class QString;
+class QTableWidget;
+
+// The one-column "Section" table beside a page's stacked widget. Rows are filled from a
+// zero-terminated list of section identifiers, without gaps for the sections not listed; each
+// row remembers the stack page of its section (its position in the list).
+class CVornMotionSectionTable
+{
+public:
+    using Condition = std::function<bool(nVornMCPCD100::AttributeId section)>;
+
+    // Sets the table up: one stretching column headed "Section", header not clickable, row
+    // header hidden and sized to contents, whole rows selected one at a time.
+    explicit CVornMotionSectionTable(QTableWidget *table);
+
+    // Refills the rows with the sections for which `isListed` holds (all when it is empty).
+    void Fill(const nVornMCPCD100::AttributeId *sections, const Condition &isListed = {});
+    // Appends a row that is no section of the list and shows `stackPage`.
+    void AppendRow(const QString &text, int stackPage);
+
+    // The stack page of `row`, or -1 for a row the table does not have.
+    int StackPageOf(int row) const;
+    // The section identifier of `row`, or 0 for an appended row or no row.
+    nVornMCPCD100::AttributeId SectionOf(int row) const;
+    int RowCount() const;
+
+private:
+    struct Row
+    {
+        nVornMCPCD100::AttributeId section;
+        int stackPage;
+    };
+
+    void AddItem(int row, const QString &text);
+
+    QTableWidget *table;
+    QVector<Row> rows;
+};
+
+#endif

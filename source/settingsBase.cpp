@@ -1,0 +1,620 @@
+#include "settingsBase.h"
+
+#include "coercingSpinBox.h"
+#include "displayTexts.h"
+#include "ioStates.h"
+#include "loadingGuard.h"
+#include "properties/comboItems.h"
+#include "properties/uiPropertyDoubleSpinBox.h"
+#include "settingsMain.h"
+#include "wheelGuard.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPixmap>
+
+#include <cmath>
+#include <limits>
+
+using nVornMCPCD100::AttributeId;
+using nVornMCPCD100::AttributeValue;
+
+namespace {
+// Page loading reads texts with room for this many code units.
+const qint32 loadStringCapacity = 1024;
+} // namespace
+
+CVornMotionAxisSettingsBase::CVornMotionAxisSettingsBase(
+    nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
+    CVornMotionAxisSettings *dialog, QWidget *parent)
+    : QWidget(parent),
+      db(db),
+      changeList(changeList),
+      dialog(dialog),
+      unitScale(db, changeList),
+      wheelGuard(new CVornMotionWheelGuard(this))
+{
+    properties.reserve(1024);
+    if (dialog) {
+        connect(dialog, &CVornMotionAxisSettings::InvalidSettings, this,
+                &CVornMotionAxisSettingsBase::InvalidSettings);
+        connect(dialog, &CVornMotionAxisSettings::UpdateRequired, this,
+                &CVornMotionAxisSettingsBase::on_updateControls);
+        connect(this, &CVornMotionAxisSettingsBase::InvalidSettings, dialog,
+                &CVornMotionAxisSettings::on_invalidSettings);
+    }
+    connect(this, &CVornMotionAxisSettingsBase::InvalidSettings, this,
+            &CVornMotionAxisSettingsBase::on_invalidSettings);
+}
+
+CVornMotionAxisSettingsBase::~CVornMotionAxisSettingsBase()
+{
+    DeleteProperties();
+}
+
+void CVornMotionAxisSettingsBase::RunConstructionSequence()
+{
+    wheelGuard->GuardChildrenOf(this);
+    CreateProperties();
+    {
+        CVornMotionLoadingGuard loading(changeList);
+        InitializeProperties();
+        AttachDefaultActions();
+        UpdateCaptions();
+        UpdateToolTips();
+        UpdateUnits();
+    }
+    LoadProperties();
+}
+
+void CVornMotionAxisSettingsBase::StoreSelectedId(AttributeId attr, quint32 index,
+                                                  const QComboBox *combo, int comboIndex)
+{
+    qint32 id = 0;
+    if (combo && ComboItems::IdAt(combo, comboIndex, &id))
+        StoreId(attr, index, id);
+}
+
+void CVornMotionAxisSettingsBase::StoreSelectedReal(AttributeId attr, quint32 index,
+                                                    const QComboBox *combo, int comboIndex)
+{
+    double real = 0.0;
+    if (changeList->loading || !combo || !ComboItems::RealAt(combo, comboIndex, &real))
+        return;
+    AttributeValue value = {};
+    value.realValue = real;
+    SetValue(attr, index, value);
+}
+
+void CVornMotionAxisSettingsBase::StoreId(AttributeId attr, quint32 index, qint32 id)
+{
+    if (changeList->loading)
+        return;
+    AttributeValue value = {};
+    value.integerValue = id;
+    SetValue(attr, index, value);
+}
+
+void CVornMotionAxisSettingsBase::StoreBoolean(AttributeId attr, quint32 index, bool value)
+{
+    if (changeList->loading)
+        return;
+    AttributeValue stored = {};
+    stored.booleanValue = value ? 1 : 0;
+    SetValue(attr, index, stored);
+}
+
+void CVornMotionAxisSettingsBase::StoreText(AttributeId attr, quint32 index, const QString &text)
+{
+    if (!changeList->loading)
+        SetStringValue(attr, index, text);
+}
+
+void CVornMotionAxisSettingsBase::AddProperty(UIProperty *property)
+{
+    properties.append(property);
+}
+
+quint32 CVornMotionAxisSettingsBase::IndexOf(const UIProperty *property) const
+{
+    switch (property->IndexSource()) {
+    case UIProperty::InstanceIndex:
+        return quint32(instanceIndex);
+    case UIProperty::SecondaryIndex:
+        return quint32(secondaryIndex);
+    default:
+        return 0;
+    }
+}
+
+qint32 CVornMotionAxisSettingsBase::InstanceAt(qint64 base, qint64 offset)
+{
+    const qint64 index = base + offset;
+    if (index < 0 || index > std::numeric_limits<qint32>::max())
+        return -1;
+    return qint32(index);
+}
+
+void CVornMotionAxisSettingsBase::InitializeProperties()
+{
+    for (UIProperty *property : std::as_const(properties)) {
+        const quint32 index = IndexOf(property);
+        property->UpdateVisibility(index, db);
+        property->FillItems(db, changeList, index);
+    }
+}
+
+void CVornMotionAxisSettingsBase::AttachDefaultActions()
+{
+    for (UIProperty *property : std::as_const(properties))
+        property->AttachResetAction(this);
+}
+
+void CVornMotionAxisSettingsBase::LoadProperties()
+{
+    CVornMotionLoadingGuard loading(changeList);
+    LoadRanges();
+    for (UIProperty *property : std::as_const(properties)) {
+        const quint32 index = IndexOf(property);
+        AttributeValue value = {};
+        QString text;
+        if (property->ValueKind() == UIProperty::StringValue)
+            text = GetStringValue(property->Attribute(), index, loadStringCapacity);
+        else
+            GetValue(property->Attribute(), index, value);
+        property->ShowValue(value, text);
+    }
+}
+
+void CVornMotionAxisSettingsBase::LoadRanges()
+{
+    for (UIProperty *property : std::as_const(properties)) {
+        const quint32 index = IndexOf(property);
+        AttributeRange range;
+        AttributeValue limit = {};
+        if (GetMinimum(property->Attribute(), index, limit) >= 0)
+            range.minimum = limit;
+        if (GetMaximum(property->Attribute(), index, limit) >= 0)
+            range.maximum = limit;
+        property->SetRange(range, this);
+    }
+}
+
+void CVornMotionAxisSettingsBase::UpdateUnits()
+{
+    const QString units = GetDisplayUnits();
+    for (UIProperty *property : std::as_const(properties))
+        property->SetUnits(units);
+}
+
+void CVornMotionAxisSettingsBase::UpdateCaptions()
+{
+    for (UIProperty *property : std::as_const(properties))
+        property->SetLabelText(GetDictionaryName(property->Attribute()));
+}
+
+void CVornMotionAxisSettingsBase::UpdateToolTips()
+{
+    for (UIProperty *property : std::as_const(properties))
+        property->SetToolTip(GetDictionaryDescription(property->Attribute()));
+}
+
+void CVornMotionAxisSettingsBase::DeleteProperties()
+{
+    for (UIProperty *property : std::as_const(properties)) {
+        property->DetachActions();
+        delete property;
+    }
+    properties.clear();
+}
+
+qint32 CVornMotionAxisSettingsBase::MapActiveStateValue(AttributeId attr, quint32 index,
+                                                        qint32 &value)
+{
+    return MapIoStateValue(IoStates::activeStateKind, attr, index, value);
+}
+
+qint32 CVornMotionAxisSettingsBase::MapSafeStateValue(AttributeId attr, quint32 index,
+                                                      qint32 &value)
+{
+    return MapIoStateValue(IoStates::safeStateKind, attr, index, value);
+}
+
+qint32 CVornMotionAxisSettingsBase::MapIoStateValue(const IoStates::StateKind &kind,
+                                                    AttributeId attr, quint32 index,
+                                                    qint32 &value)
+{
+    const AttributeId typeAttribute = kind.typeOfState(attr);
+    if (typeAttribute == 0)
+        return 1;
+    AttributeValue type;
+    GetValue(typeAttribute, index, type);
+    value = kind.map(value, IoStates::GroupOf(type.integerValue));
+    return 0;
+}
+
+qint32 CVornMotionAxisSettingsBase::GetDefaultValue(AttributeId attr, quint32 index,
+                                                    AttributeValue &out)
+{
+    out = AttributeValue();
+    const qint32 status = db->GetAttributeDefault(attr, index, &out);
+    if (IsScaled(attr, index))
+        ToDisplayUnits(attr, index, out);
+    return status;
+}
+
+qint32 CVornMotionAxisSettingsBase::GetResetValue(AttributeId attr, quint32 index,
+                                                  AttributeValue &out)
+{
+    return GetDefaultValue(attr, index, out);
+}
+
+QString CVornMotionAxisSettingsBase::GetStringValue(AttributeId attr, quint32 index,
+                                                    qint32 capacity)
+{
+    return CVornMotionValueReader(db, changeList).ReadString(attr, index, capacity);
+}
+
+void CVornMotionAxisSettingsBase::GetValue(AttributeId attr, quint32 index, AttributeValue &out)
+{
+    CVornMotionValueReader(db, changeList).ReadValue(attr, index, &out);
+    if (IsScaled(attr, index))
+        ToDisplayUnits(attr, index, out);
+}
+
+void CVornMotionAxisSettingsBase::SetStringValue(AttributeId attr, quint32 index,
+                                                 const QString &text)
+{
+    changeList->StoreString(attr, index, reinterpret_cast<const char16_t *>(text.utf16()));
+}
+
+void CVornMotionAxisSettingsBase::SetValue(AttributeId attr, quint32 index,
+                                           const AttributeValue &value)
+{
+    AttributeValue stored = value;
+    if (IsScaled(attr, index))
+        FromDisplayUnits(attr, index, stored);
+    changeList->StoreValue(attr, index, stored);
+}
+
+qint32 CVornMotionAxisSettingsBase::GetMinimum(AttributeId attr, quint32 index,
+                                               AttributeValue &out)
+{
+    out = AttributeValue();
+    const qint32 status = db->GetAttributeMinimum(attr, index, &out);
+    if (status >= 0 && IsScaled(attr, index))
+        ToDisplayUnits(attr, index, out);
+    return status;
+}
+
+qint32 CVornMotionAxisSettingsBase::GetMaximum(AttributeId attr, quint32 index,
+                                               AttributeValue &out)
+{
+    out = AttributeValue();
+    const qint32 status = db->GetAttributeMaximum(attr, index, &out);
+    if (status >= 0 && IsScaled(attr, index))
+        ToDisplayUnits(attr, index, out);
+    return status;
+}
+
+QString CVornMotionAxisSettingsBase::GetDisplayUnits()
+{
+    return unitScale.DisplayUnits();
+}
+
+QString CVornMotionAxisSettingsBase::GetFeedbackUnits()
+{
+    return unitScale.FeedbackUnits();
+}
+
+qint32 CVornMotionAxisSettingsBase::GetEncoderIndex() const
+{
+    return unitScale.EncoderIndex();
+}
+
+void CVornMotionAxisSettingsBase::FillEnumComboBox(AttributeId attr, quint32 index,
+                                                   const qint32 *ids, QComboBox *combo)
+{
+    if (!combo)
+        return;
+    combo->clear();
+    ComboItems::AddAcceptedIds(db, attr, index, ComboItems::ZeroTerminated(ids), combo);
+}
+
+void CVornMotionAxisSettingsBase::FillActiveStateComboBox(AttributeId stateAttr, quint32 index,
+                                                          QComboBox *combo)
+{
+    FillIoStateComboBox(IoStates::activeStateKind, stateAttr, index, combo);
+}
+
+void CVornMotionAxisSettingsBase::FillSafeStateComboBox(AttributeId safeAttr, quint32 index,
+                                                        QComboBox *combo)
+{
+    FillIoStateComboBox(IoStates::safeStateKind, safeAttr, index, combo);
+}
+
+void CVornMotionAxisSettingsBase::FillIoStateComboBox(const IoStates::StateKind &kind,
+                                                      AttributeId stateAttr, quint32 index,
+                                                      QComboBox *combo)
+{
+    if (!combo)
+        return;
+    AttributeValue type;
+    GetValue(kind.typeOfState(stateAttr), index, type);
+    combo->clear();
+    ComboItems::AddAcceptedIds(db, stateAttr, index,
+                               kind.choices(IoStates::GroupOf(type.integerValue)), combo);
+}
+
+void CVornMotionAxisSettingsBase::OnActiveStateTypeChanged(AttributeId typeAttr, quint32 index,
+                                                           QComboBox *stateCombo, bool reload)
+{
+    OnIoTypeChanged(IoStates::activeStateKind, typeAttr, index, stateCombo, reload);
+}
+
+void CVornMotionAxisSettingsBase::OnSafeStateTypeChanged(AttributeId typeAttr, quint32 index,
+                                                         QComboBox *safeCombo, bool reload)
+{
+    OnIoTypeChanged(IoStates::safeStateKind, typeAttr, index, safeCombo, reload);
+}
+
+// After a new I/O type was stored: a state of the other group becomes its counterpart, and the
+// combo offers the new group's states.
+void CVornMotionAxisSettingsBase::OnIoTypeChanged(const IoStates::StateKind &kind,
+                                                  AttributeId typeAttr, quint32 index,
+                                                  QComboBox *combo, bool reload)
+{
+    const AttributeId stateAttr = kind.stateOfType(typeAttr);
+    if (stateAttr == 0)
+        return;
+    {
+        CVornMotionLoadingGuard loading(changeList);
+        AttributeValue state;
+        AttributeValue type;
+        GetValue(stateAttr, index, state);
+        GetValue(typeAttr, index, type);
+        const IoStates::Group group = IoStates::GroupOf(type.integerValue);
+        qint32 shown = state.integerValue;
+        if (kind.isOfOtherGroup(shown, group)) {
+            shown = kind.map(shown, group);
+            CVornMotionLoadingGuard storing(changeList, false);
+            AttributeValue mapped = {};
+            mapped.integerValue = shown;
+            SetValue(stateAttr, index, mapped);
+        }
+        if (combo) {
+            FillIoStateComboBox(kind, stateAttr, index, combo);
+            ComboItems::SelectData(combo, shown);
+        }
+    }
+    if (reload)
+        LoadProperties();
+}
+
+void CVornMotionAxisSettingsBase::UpdateActiveStatePicture(ActiveStatePicture picture,
+                                                           QWidget *inactiveLabel)
+{
+    if (!picture.pictureLabel || !picture.activeLabel || !inactiveLabel)
+        return;
+    picture.activeLabel->show();
+    inactiveLabel->show();
+
+    const quint32 index = quint32(instanceIndex);
+    const bool isOutput = picture.isOutput != 0;
+    AttributeValue state;
+    AttributeValue type;
+    AttributeValue safe;
+    bool safeStepArmed = false;
+    if (!isOutput) {
+        GetValue(picture.inputStateAttribute, index, state);
+        GetValue(picture.inputTypeAttribute, index, type);
+        for (QWidget *safePicture : {picture.safePictureA, picture.safePictureB}) {
+            if (safePicture)
+                safePicture->hide();
+        }
+    } else {
+        GetValue(picture.outputStateAttribute, index, state);
+        GetValue(picture.outputTypeAttribute, index, type);
+        safeStepArmed
+            = picture.safeStateAttribute && picture.safePictureA && picture.safePictureB;
+        if (safeStepArmed)
+            GetValue(picture.safeStateAttribute, index, safe);
+    }
+
+    const IoStates::Picture shown = IoStates::PictureOf(type.integerValue, state.integerValue);
+    if (shown.hidesCaptions) {
+        picture.activeLabel->hide();
+        inactiveLabel->hide();
+    }
+    if (shown.hidesSafeState) {
+        for (QWidget *safePicture : {picture.safePictureA, picture.safePictureB}) {
+            if (safePicture)
+                safePicture->hide();
+        }
+    }
+    if (safeStepArmed && shown.showsSafeState)
+        ShowSafeStatePictures(safe, state, picture.safePictureA, picture.safePictureB);
+
+    QPixmap pixmap;
+    if (!shown.path.isEmpty())
+        pixmap.load(shown.path);
+    picture.pictureLabel->setPixmap(pixmap);
+}
+
+void CVornMotionAxisSettingsBase::ShowSafeStatePictures(AttributeValue safe, AttributeValue state,
+                                                        QWidget *a, QWidget *b)
+{
+    QWidget *first = a;
+    QWidget *second = b;
+    switch (safe.integerValue) {
+    case 0xA1007C:
+    case 0xA3007E:
+        break;
+    case 0xA1007D:
+    case 0xA3007D:
+        std::swap(first, second);
+        break;
+    default:
+        for (QWidget *each : {a, b}) {
+            if (each)
+                each->hide();
+        }
+        return;
+    }
+    QWidget *shown = nullptr;
+    QWidget *hidden = nullptr;
+    switch (state.integerValue) {
+    case 0xA10072:
+    case 0xA30077:
+        shown = first;
+        hidden = second;
+        break;
+    case 0xA10073:
+    case 0xA30078:
+        shown = second;
+        hidden = first;
+        break;
+    default:
+        return;
+    }
+    if (shown)
+        shown->show();
+    if (hidden)
+        hidden->hide();
+}
+
+bool CVornMotionAxisSettingsBase::IsCountsPerUnitPending()
+{
+    return unitScale.IsCountsPerUnitPending();
+}
+
+double CVornMotionAxisSettingsBase::GetCountsPerUnit()
+{
+    return unitScale.CountsPerUnit();
+}
+
+double CVornMotionAxisSettingsBase::GetStoredCountsPerUnit()
+{
+    return unitScale.StoredCountsPerUnit();
+}
+
+void CVornMotionAxisSettingsBase::ToDisplayUnits(AttributeId, quint32, AttributeValue &value)
+{
+    unitScale.ToDisplayUnits(value);
+}
+
+void CVornMotionAxisSettingsBase::FromDisplayUnits(AttributeId, quint32, AttributeValue &value)
+{
+    unitScale.FromDisplayUnits(value);
+}
+
+void CVornMotionAxisSettingsBase::UpdateWidgetState(AttributeId attr, quint32 index, QWidget *w,
+                                                    QWidget *buddy, qint32 mode)
+{
+    if (!w || (mode != 0 && mode != 1))
+        return;
+    const bool supported = db->IsAttributeSupported(attr, index);
+    for (QWidget *each : {w, buddy}) {
+        if (!each)
+            continue;
+        if (mode == 0)
+            each->setVisible(supported);
+        else
+            each->setEnabled(supported);
+    }
+    if (!supported)
+        return;
+    const bool enabled = !db->IsAttributeReadOnly(attr, index);
+    for (QWidget *each : {w, buddy}) {
+        if (each)
+            each->setEnabled(enabled);
+    }
+}
+
+void CVornMotionAxisSettingsBase::SetAttributeToolTip(AttributeId attr, QWidget *w, QWidget *buddy)
+{
+    const QString text = PlainToolTip(GetDictionaryDescription(attr));
+    for (QWidget *each : {w, buddy}) {
+        if (each)
+            each->setToolTip(text);
+    }
+}
+
+void CVornMotionAxisSettingsBase::ConnectCoercion(CCoercingSpinBox *box)
+{
+    connect(box, &CCoercingSpinBox::CoercedValueChanged, this,
+            &CVornMotionAxisSettingsBase::on_coercedValueChanged, Qt::UniqueConnection);
+}
+
+void CVornMotionAxisSettingsBase::on_coercedValueChanged(long attr, double curValue,
+                                                         bool dataTypeDouble)
+{
+    if (changeList->loading)
+        return;
+    AttributeValue value = {};
+    if (dataTypeDouble) {
+        // Periods shown in milliseconds are stored in seconds.
+        const bool milliseconds = UIPropertyDoubleSpinBox::IsShownInMilliseconds(AttributeId(attr));
+        value.realValue = milliseconds ? curValue / 1000.0 : curValue;
+    } else {
+        if (std::isnan(curValue))
+            return;
+        const double clamped = qBound(double(std::numeric_limits<qint32>::min()), curValue,
+                                      double(std::numeric_limits<qint32>::max()));
+        value.integerValue = qint32(std::trunc(clamped));
+    }
+    SetValue(AttributeId(attr), 0, value);
+}
+
+void CVornMotionAxisSettingsBase::on_updateControls()
+{
+    LoadProperties();
+    UpdateUnits();
+}
+
+void CVornMotionAxisSettingsBase::on_invalidSettings(bool)
+{
+}
+
+UIProperty *CVornMotionAxisSettingsBase::PropertyOfAction(const QObject *action) const
+{
+    for (UIProperty *property : properties) {
+        if (property->ResetAction() && property->ResetAction() == action)
+            return property;
+    }
+    return nullptr;
+}
+
+void CVornMotionAxisSettingsBase::on_defaultValue()
+{
+    const QAction *action = qobject_cast<const QAction *>(sender());
+    if (!action)
+        return;
+    const QVariantList data = action->data().toList();
+    bool valid = false;
+    const AttributeId attr = data.isEmpty() ? 0 : data.first().toUInt(&valid);
+    UIProperty *origin = PropertyOfAction(action);
+    if (!valid || !origin || origin->Attribute() != attr
+        || origin->ValueKind() == UIProperty::StringValue)
+        return;
+
+    const quint32 index = IndexOf(origin);
+    AttributeValue value;
+    if (GetResetValue(attr, index, value) < 0)
+        return;
+    qint32 mapped = value.integerValue;
+    MapActiveStateValue(attr, index, mapped);
+    MapSafeStateValue(attr, index, mapped);
+    value.integerValue = mapped;
+    for (UIProperty *property : std::as_const(properties)) {
+        if (property->Attribute() == attr)
+            property->ShowValue(value, QString());
+    }
+    origin->StoreShownValue(value);
+}
+
+bool CVornMotionAxisSettingsBase::IsScaled(AttributeId attr, quint32 index)
+{
+    return db->IsAttributeScaled(attr, index);
+}

@@ -1,0 +1,173 @@
+#ifndef VORNAC_SETTINGSBASE_H
+#define VORNAC_SETTINGSBASE_H
+
+#include "changeList.h"
+#include "properties/uiProperty.h"
+#include "unitScale.h"
+
+#include <vornac/iMotionConfigurationDatabase.h>
+
+#include <QVector>
+#include <QWidget>
+
+namespace IoStates {
+struct StateKind;
+}
+
+class CCoercingSpinBox;
+class CVornMotionAxisSettings;
+class CVornMotionWheelGuard;
+class QComboBox;
+class QLabel;
+
+typedef qint32 i32;
+
+// The base of every settings page. A page builds its form, declares its bindings in
+// CreateProperties() and overrides a few steps; loading, ranges, units, captions, tool tips,
+// enumeration lists, I/O states with their pictures, "Reset to Default" and the write path of
+// edits into the change list all live here.
+class CVornMotionAxisSettingsBase : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // What UpdateActiveStatePicture shows and where.
+    struct ActiveStatePicture
+    {
+        QLabel *pictureLabel;
+        QWidget *activeLabel;
+        QWidget *safePictureA;
+        QWidget *safePictureB;
+        nVornMCPCD100::AttributeId inputStateAttribute;
+        nVornMCPCD100::AttributeId outputStateAttribute;
+        nVornMCPCD100::AttributeId safeStateAttribute;
+        nVornMCPCD100::AttributeId inputTypeAttribute;
+        nVornMCPCD100::AttributeId outputTypeAttribute;
+        qint32 isOutput;
+    };
+
+    CVornMotionAxisSettingsBase(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                                CVornMotionChangeList *changeList,
+                                CVornMotionAxisSettings *dialog, QWidget *parent);
+    ~CVornMotionAxisSettingsBase() override;
+
+    void UpdateActiveStatePicture(ActiveStatePicture picture, QWidget *inactiveLabel);
+    // Lets the box's finished edits reach on_coercedValueChanged, once however often it is called.
+    void ConnectCoercion(CCoercingSpinBox *box);
+    qint32 GetEncoderIndex() const;
+
+signals:
+    void InvalidSettings(bool invalid);
+    void UpdateAllSettingsPages();
+    void SettingsPageToBeDelisted(i32 page);
+    void SettingsPageToBeListed(i32 page);
+    void AxisTypeOrLoopModeChanged();
+
+public:
+    // Connected explicitly, not by name: forms connect their widgets' slots by name, and these
+    // have no widget.
+    virtual void on_coercedValueChanged(long attr, double curValue, bool dataTypeDouble);
+    virtual void on_updateControls();
+    virtual void on_invalidSettings(bool invalid);
+    virtual void on_defaultValue();
+
+protected:
+    // Steps 3 to 7 of every page's construction: bindings, their set-up with `loading` set, and
+    // the first load. A page's constructor builds its form first and calls this next.
+    void RunConstructionSequence();
+
+    virtual void InitializeProperties();
+    virtual void AttachDefaultActions();
+    virtual void LoadProperties();
+    virtual void LoadRanges();
+    virtual void UpdateUnits();
+    virtual void UpdateCaptions();
+    virtual void UpdateToolTips();
+    virtual void CreateProperties() = 0;
+    virtual void DeleteProperties();
+    virtual qint32 MapActiveStateValue(nVornMCPCD100::AttributeId attr, quint32 index,
+                                       qint32 &value);
+    virtual qint32 MapSafeStateValue(nVornMCPCD100::AttributeId attr, quint32 index,
+                                     qint32 &value);
+    virtual qint32 GetDefaultValue(nVornMCPCD100::AttributeId attr, quint32 index,
+                                   nVornMCPCD100::AttributeValue &out);
+    virtual qint32 GetResetValue(nVornMCPCD100::AttributeId attr, quint32 index,
+                                 nVornMCPCD100::AttributeValue &out);
+    virtual QString GetStringValue(nVornMCPCD100::AttributeId attr, quint32 index,
+                                   qint32 capacity);
+    virtual void GetValue(nVornMCPCD100::AttributeId attr, quint32 index,
+                          nVornMCPCD100::AttributeValue &out);
+    virtual void SetStringValue(nVornMCPCD100::AttributeId attr, quint32 index,
+                                const QString &text);
+    virtual void SetValue(nVornMCPCD100::AttributeId attr, quint32 index,
+                          const nVornMCPCD100::AttributeValue &value);
+    virtual qint32 GetMinimum(nVornMCPCD100::AttributeId attr, quint32 index,
+                              nVornMCPCD100::AttributeValue &out);
+    virtual qint32 GetMaximum(nVornMCPCD100::AttributeId attr, quint32 index,
+                              nVornMCPCD100::AttributeValue &out);
+    virtual QString GetDisplayUnits();
+    virtual QString GetFeedbackUnits();
+    virtual void FillEnumComboBox(nVornMCPCD100::AttributeId attr, quint32 index,
+                                  const qint32 *ids, QComboBox *combo);
+    virtual void FillActiveStateComboBox(nVornMCPCD100::AttributeId stateAttr, quint32 index,
+                                         QComboBox *combo);
+    virtual void FillSafeStateComboBox(nVornMCPCD100::AttributeId safeAttr, quint32 index,
+                                       QComboBox *combo);
+    virtual void OnActiveStateTypeChanged(nVornMCPCD100::AttributeId typeAttr, quint32 index,
+                                          QComboBox *stateCombo, bool reload);
+    virtual void OnSafeStateTypeChanged(nVornMCPCD100::AttributeId typeAttr, quint32 index,
+                                        QComboBox *safeCombo, bool reload);
+    virtual void ShowSafeStatePictures(nVornMCPCD100::AttributeValue safe,
+                                       nVornMCPCD100::AttributeValue state, QWidget *a,
+                                       QWidget *b);
+    virtual bool IsCountsPerUnitPending();
+    virtual double GetCountsPerUnit();
+    virtual double GetStoredCountsPerUnit();
+    virtual void ToDisplayUnits(nVornMCPCD100::AttributeId attr, quint32 index,
+                                nVornMCPCD100::AttributeValue &value);
+    virtual void FromDisplayUnits(nVornMCPCD100::AttributeId attr, quint32 index,
+                                  nVornMCPCD100::AttributeValue &value);
+    virtual void UpdateWidgetState(nVornMCPCD100::AttributeId attr, quint32 index, QWidget *w,
+                                   QWidget *buddy, qint32 mode);
+    virtual void SetAttributeToolTip(nVornMCPCD100::AttributeId attr, QWidget *w, QWidget *buddy);
+
+    // The write path of page slots: each stores nothing while `loading` is set, and the combo
+    // variants nothing for index -1 or an item without data.
+    void StoreSelectedId(nVornMCPCD100::AttributeId attr, quint32 index, const QComboBox *combo,
+                         int comboIndex);
+    void StoreSelectedReal(nVornMCPCD100::AttributeId attr, quint32 index, const QComboBox *combo,
+                           int comboIndex);
+    void StoreId(nVornMCPCD100::AttributeId attr, quint32 index, qint32 id);
+    void StoreBoolean(nVornMCPCD100::AttributeId attr, quint32 index, bool value);
+    void StoreText(nVornMCPCD100::AttributeId attr, quint32 index, const QString &text);
+
+    // Appends a binding to the property table; the page owns it from then on.
+    void AddProperty(UIProperty *property);
+    // The attribute index a binding uses, by its index source.
+    quint32 IndexOf(const UIProperty *property) const;
+    // base + offset as an instance index, or -1 ("no instance") outside 0 … INT32_MAX.
+    static qint32 InstanceAt(qint64 base, qint64 offset);
+
+    nVornMCPCD100::iMotionConfigurationDatabase *db;
+    CVornMotionChangeList *changeList;
+    CVornMotionAxisSettings *dialog;
+    QVector<UIProperty *> properties;
+    qint32 instanceIndex = 0;
+    qint32 instanceBase = 0;
+    qint32 secondaryIndex = 0;
+
+private:
+    qint32 MapIoStateValue(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId attr,
+                           quint32 index, qint32 &value);
+    void FillIoStateComboBox(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId stateAttr,
+                             quint32 index, QComboBox *combo);
+    void OnIoTypeChanged(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId typeAttr,
+                         quint32 index, QComboBox *combo, bool reload);
+    UIProperty *PropertyOfAction(const QObject *action) const;
+    bool IsScaled(nVornMCPCD100::AttributeId attr, quint32 index);
+
+    CVornMotionUnitScale unitScale;
+    CVornMotionWheelGuard *wheelGuard;
+};
+
+#endif

@@ -1,0 +1,59 @@
+#ifndef VORNAC_TESTS_TESTSETTINGSPAGE_H
+#define VORNAC_TESTS_TESTSETTINGSPAGE_H
+
+#include "settingsBase.h"
+
+#include "ui_testSettingsPage.h"
+
+// A page as the product's pages are written: a form, a binding table and a few slots. It binds
+// one widget of every binding kind.
+class TestSettingsPage : public CVornMotionAxisSettingsBase
+{
+    Q_OBJECT
+
+public:
+    enum : nVornMCPCD100::AttributeId
+    {
+        MotorOff = 0xA30020,
+        Feedback = 0xA30003,
+        Filter = 0xA30031,
+        Limit = 0xA30021,
+        EncoderCount = 0xA300C6,
+        Velocity = 0xA30025,
+        Settle = 0xA3001D,
+        InputState = 0xA30009,
+        OutputType = 0xA30069,
+        OutputState = 0xA30067,
+        SafeState = 0xA30068,
+        EncoderUnits = 0xA30034
+    };
+
+    TestSettingsPage(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                     CVornMotionChangeList *changeList, CVornMotionAxisSettings *dialog,
+                     QWidget *parent);
+
+    void LoadProperties() override;
+
+    using CVornMotionAxisSettingsBase::GetDisplayUnits;
+    using CVornMotionAxisSettingsBase::InstanceAt;
+
+    Ui::TestSettingsPageClass ui;
+
+private slots:
+    void on_tstMotorOff_toggled(bool checked);
+    void on_tstFeedback_currentIndexChanged(int index);
+    void on_tstFilter_currentIndexChanged(int index);
+    void on_tstActiveHigh_toggled(bool checked);
+    void on_tstOutputType_currentIndexChanged(int index);
+    void on_tstOutputState_currentIndexChanged(int index);
+    void on_tstSafeState_currentIndexChanged(int index);
+    void on_tstUnits_editTextChanged(const QString &text);
+
+protected:
+    void CreateProperties() override;
+
+private:
+    void UpdateOutputPicture();
+};
+
+#endif

@@ -1,0 +1,140 @@
+#include "drawingStyle.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineF>
+#include <QPolygonF>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace style {
+QPen pen(const QColor &colour, qreal width, Qt::PenStyle penStyle)
+{
+    QPen result(colour, width, penStyle, Qt::RoundCap, Qt::RoundJoin);
+    if (penStyle == Qt::DashLine)
+        result.setDashPattern({3.0, 2.5});
+    return result;
+}
+
+QFont font(int pixelSize, bool bold)
+{
+    QFont result(fontFamily);
+    result.setPixelSize(pixelSize);
+    result.setBold(bold);
+    result.setStyleStrategy(QFont::PreferAntialias);
+    return result;
+}
+
+QPolygonF points(std::initializer_list<QPointF> corners)
+{
+    QPolygonF result;
+    result.reserve(int(corners.size()));
+    for (const QPointF &corner : corners)
+        result << corner;
+    return result;
+}
+
+QImage canvas(int width, int height, const QColor &background)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    // A fixed resolution keeps the written files identical from run to run.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    return image;
+}
+
+void beginPainting(QPainter &painter, QImage &image)
+{
+    painter.begin(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void arrowHead(QPainter &painter, const QPointF &from, const QPointF &tip, qreal length,
+               const QColor &colour)
+{
+    const QLineF shaft(tip, from);
+    if (shaft.length() <= 0.0)
+        return;
+    QLineF back = shaft.unitVector();
+    back.setLength(length);
+    QLineF side = back.normalVector();
+    side.setLength(length * 0.45);
+    const QPointF base = back.p2();
+    const QPointF offset = side.p2() - side.p1();
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(points({tip, base + offset, base - offset}));
+    painter.restore();
+}
+
+void arrow(QPainter &painter, const QPointF &from, const QPointF &to, qreal width,
+           const QColor &colour, qreal headLength)
+{
+    // The shaft stops inside the head so that its round cap does not poke out of the tip.
+    QLineF shaft(from, to);
+    const qreal full = shaft.length();
+    if (full > headLength * 0.5)
+        shaft.setLength(full - headLength * 0.5);
+    painter.save();
+    painter.setPen(pen(colour, width));
+    painter.drawLine(shaft);
+    painter.restore();
+    arrowHead(painter, from, to, headLength, colour);
+}
+
+void text(QPainter &painter, const QRectF &box, int flags, const QString &words, const QFont &font,
+          const QColor &colour)
+{
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(box, flags, words);
+    painter.restore();
+}
+} // namespace style
+
+PictureWriter::PictureWriter(const QString &folder)
+    : m_folder(folder)
+{
+}
+
+bool PictureWriter::write(const QImage &image, const QString &name)
+{
+    const QString path = QDir(m_folder).filePath(name);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        std::fprintf(stderr, "cannot create the folder of %s\n", qPrintable(path));
+        return false;
+    }
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    m_written.append(name);
+    return true;
+}
+
+bool PictureWriter::writeResourceFile(const QString &name) const
+{
+    QFile file(QDir(m_folder).filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    QTextStream out(&file);
+    out << "<RCC>\n    <qresource prefix=\"/images\">\n";
+    for (const QString &picture : m_written)
+        out << "        <file>" << picture << "</file>\n";
+    out << "    </qresource>\n</RCC>\n";
+    out.flush();
+    return file.error() == QFile::NoError;
+}
+
+int PictureWriter::count() const
+{
+    return m_written.size();
+}
