@@ -4,6 +4,7 @@
 #include "coercingSpinBox.h"
 #include "displayTexts.h"
 #include "loopPeriod.h"
+#include "settingsGmode.h"
 #include "valueReader.h"
 
 #include "ui_settingsMain.h"
@@ -60,9 +61,7 @@ CVornMotionAxisSettings::CVornMotionAxisSettings(
       ui(new Ui::CVornMotionAxisSettingsClass),
       database(database),
       changeList(nullptr),
-      provider(provider),
-      currentPage(generalPage),
-      startPage(generalPage)
+      provider(provider)
 {
     LiveDialogs().insert(this);
     ui->setupUi(this);
@@ -80,7 +79,11 @@ CVornMotionAxisSettings::CVornMotionAxisSettings(
     connect(changeList, &CVornMotionChangeList::ChangelistSizeChanged, this,
             &CVornMotionAxisSettings::on_changelistSizeChanged);
 
-    ui->settingsModePage->addWidget(new QWidget(ui->settingsModePage));
+    navigation = new CVornMotionAxisSettingsGMode(database, changeList, this, provider,
+                                                  ui->settingsModePage);
+    connect(navigation, &CVornMotionAxisSettingsGMode::UpdateRequired, this,
+            &CVornMotionAxisSettings::UpdateRequired);
+    ui->settingsModePage->addWidget(navigation);
     ui->settingsModePage->setCurrentIndex(1);
     emit UpdateRequired();
 
@@ -91,6 +94,7 @@ CVornMotionAxisSettings::CVornMotionAxisSettings(
 CVornMotionAxisSettings::~CVornMotionAxisSettings()
 {
     LiveDialogs().remove(this);
+    delete navigation;
     // The form is about to go: the discard below must not reach slots that touch it.
     changeList->disconnect(this);
     changeList->Discard();
@@ -104,7 +108,9 @@ void CVornMotionAxisSettings::ConnectButtons()
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &CVornMotionAxisSettings::reject);
     QPushButton *apply = ui->buttonBox->button(QDialogButtonBox::Apply);
     connect(apply, &QPushButton::clicked, this, &CVornMotionAxisSettings::on_applyButton_clicked);
-    ui->buttonBox->button(QDialogButtonBox::Help)->setShortcut(QKeySequence::HelpContents);
+    QPushButton *help = ui->buttonBox->button(QDialogButtonBox::Help);
+    connect(help, &QPushButton::clicked, this, &CVornMotionAxisSettings::on_helpButton_clicked);
+    help->setShortcut(QKeySequence::HelpContents);
 }
 
 CVornMotionAxisSettings *CVornMotionAxisSettings::FromHostPointer(QDialog *dialog)
@@ -126,17 +132,12 @@ CVornMotionChangeList *CVornMotionAxisSettings::ChangeList() const
 
 int CVornMotionAxisSettings::CurrentPage() const
 {
-    return currentPage;
+    return navigation->CurrentPage();
 }
 
 void CVornMotionAxisSettings::ApplyStartPage(int page)
 {
-    startPage = page;
-}
-
-void CVornMotionAxisSettings::ShowPage(int page)
-{
-    currentPage = page;
+    navigation->ApplyStartPage(page);
 }
 
 bool CVornMotionAxisSettings::IsSwitchToConfigModeRequired() const
@@ -183,7 +184,7 @@ void CVornMotionAxisSettings::CheckServoLoopPeriod()
         ReportLoopRuleProblem(false);
         return;
     }
-    ShowPage(positionLoopPage);
+    navigation->ShowPage(positionLoopPage);
     SetInvalidSettingsText(LoopRuleMessage());
     ReportLoopRuleProblem(true);
 }
@@ -292,6 +293,11 @@ void CVornMotionAxisSettings::on_applyButton_clicked()
 {
     if (CommitChanges())
         emit UpdateRequired();
+}
+
+void CVornMotionAxisSettings::on_helpButton_clicked()
+{
+    navigation->LaunchHelp();
 }
 
 void CVornMotionAxisSettings::accept()

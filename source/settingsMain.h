@@ -10,6 +10,7 @@
 
 class CmxProvider;
 class CVornMotionAxisConfiguration;
+class CVornMotionAxisSettingsGMode;
 
 namespace Ui {
 class CVornMotionAxisSettingsClass;
@@ -49,6 +50,7 @@ signals:
     void UpdateRequired();
 
 public slots:
+    void on_helpButton_clicked();
     void on_applyButton_clicked();
     void on_changelistSizeChanged(u32 count);
     void on_invalidSettings(bool invalid);
@@ -57,7 +59,6 @@ public slots:
 
 private:
     void ConnectButtons();
-    void ShowPage(int page);
     void ReportLoopRuleProblem(bool invalid);
     void FinishPendingEdit();
     bool CommitChanges();
@@ -68,6 +69,7 @@ private:
     Ui::CVornMotionAxisSettingsClass *ui;
     nVornMCPCD100::iMotionConfigurationDatabase *database;
     CVornMotionChangeList *changeList;
+    CVornMotionAxisSettingsGMode *navigation = nullptr;
     double hostLoopPeriod = 0.01;
     CmxProvider *provider;
 
@@ -76,8 +78,6 @@ private:
     bool relayingOwnProblem = false;
     QString pendingProblemMessage;
     QString writeFailureMessage;
-    int currentPage;
-    int startPage;
 };
 
 #endif

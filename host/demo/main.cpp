@@ -2,15 +2,19 @@
 // its exported functions only, as a real host would.
 #include "database/axisDatabase.h"
 #include "database/axisProfileFile.h"
+#include "provider/hostHelpProvider.h"
 
 #include <vornac/VornMotionAxisConfiguration.h>
 
 #include <QApplication>
+#include <algorithm>
 #include <QCommandLineParser>
 #include <QDialog>
 #include <QDir>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QTextStream>
+#include <QToolButton>
 
 namespace {
 
@@ -26,18 +30,40 @@ QTextStream &Err()
     return stream;
 }
 
-bool SaveScreenshot(QDialog *dialog, const QString &folder)
+QString PageFileName(int page, const QString &name)
+{
+    QString readable = name;
+    readable.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+    const QString identifier = QString::number(page, 16).toUpper();
+    return QStringLiteral("%1-%2.png").arg(identifier, readable);
+}
+
+// Pictures of the dialog with every page that the navigation buttons of this axis reach.
+bool SaveScreenshots(QDialog *dialog, const QString &folder)
 {
     if (!QDir().mkpath(folder)) {
         Err() << "Cannot create " << folder << "\n";
         return false;
     }
-    const QString path = QDir(folder).absoluteFilePath(QStringLiteral("dialog.png"));
-    if (!dialog->grab().save(path)) {
-        Err() << "Cannot write " << path << "\n";
-        return false;
+    QList<QToolButton *> buttons;
+    for (QToolButton *button : dialog->findChildren<QToolButton *>()) {
+        if (button->objectName().startsWith(QLatin1String("gmode")) && button->isVisibleTo(dialog))
+            buttons.append(button);
     }
-    Out() << "Wrote " << path << "\n";
+    std::sort(buttons.begin(), buttons.end(), [](const QToolButton *left, const QToolButton *right) {
+        return left->geometry().topLeft().manhattanLength()
+            < right->geometry().topLeft().manhattanLength();
+    });
+    for (QToolButton *button : buttons) {
+        button->click();
+        const int page = CVornMotionAxisConfiguration::GetCurrentPage(dialog);
+        const QString path = QDir(folder).absoluteFilePath(PageFileName(page, button->accessibleName()));
+        if (!dialog->grab().save(path)) {
+            Err() << "Cannot write " << path << "\n";
+            return false;
+        }
+        Out() << "Wrote " << path << "\n";
+    }
     return true;
 }
 
@@ -73,11 +99,15 @@ int main(int argc, char **argv)
     const QCommandLineOption saveOption(
         QStringLiteral("save"), QStringLiteral("Save the database to this profile when done."),
         QStringLiteral("file"));
+    const QCommandLineOption startPageOption(
+        QStringLiteral("start-page"),
+        QStringLiteral("Page to start on, as its identifier (for example 0xA300AA)."),
+        QStringLiteral("id"));
     const QCommandLineOption screenshotOption(
         QStringLiteral("screenshot"),
-        QStringLiteral("Write a picture of the dialog into this folder and exit."),
+        QStringLiteral("Write a picture of every page of the axis into this folder and exit."),
         QStringLiteral("folder"));
-    parser.addOptions({profileOption, periodOption, saveOption, screenshotOption});
+    parser.addOptions({profileOption, periodOption, saveOption, startPageOption, screenshotOption});
     parser.process(application);
 
     CAxisDatabase database;
@@ -93,13 +123,26 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    QDialog *dialog =
-        CVornMotionAxisConfiguration::CreateMotionAxisConfigurationDialog(&database, nullptr);
+    int startPage = 0;
+    if (parser.isSet(startPageOption)) {
+        bool pageValid = false;
+        startPage = parser.value(startPageOption).toInt(&pageValid, 0);
+        if (!pageValid) {
+            Err() << "Not a page identifier: " << parser.value(startPageOption) << "\n";
+            return 1;
+        }
+    }
+
+    CHostHelpProvider help(QStringLiteral(VORNAC_HELP_DIR));
+    QDialog *dialog = CVornMotionAxisConfiguration::CreateMotionAxisConfigurationDialog(&database,
+                                                                                        &help);
+    if (parser.isSet(startPageOption))
+        CVornMotionAxisConfiguration::SetStartPage(dialog, startPage);
     CVornMotionAxisConfiguration::SetHostLoopRate(dialog, hostPeriod);
 
     int status = 0;
     if (parser.isSet(screenshotOption))
-        status = SaveScreenshot(dialog, parser.value(screenshotOption)) ? 0 : 1;
+        status = SaveScreenshots(dialog, parser.value(screenshotOption)) ? 0 : 1;
     else
         dialog->exec();
 

@@ -22,6 +22,24 @@ struct VornGuid
 };
 static_assert(sizeof(VornGuid) == 16, "VornGuid must stay 16 bytes");
 
+inline bool operator==(const VornGuid &left, const VornGuid &right)
+{
+    if (left.data1 != right.data1 || left.data2 != right.data2 || left.data3 != right.data3)
+        return false;
+    for (int i = 0; i < 8; ++i) {
+        if (left.data4[i] != right.data4[i])
+            return false;
+    }
+    return true;
+}
+
+// {132C798C-C2A7-4845-BB55-CE3A764C141E}: IVornServiceProvider, asked of the service object.
+constexpr VornGuid VornServiceProviderId = {
+    0x132C798C, 0xC2A7, 0x4845, {0xBB, 0x55, 0xCE, 0x3A, 0x76, 0x4C, 0x14, 0x1E}};
+// {6D596886-022C-4D3A-A995-F9C7E9D8468D}: the program launcher, as service and as interface.
+constexpr VornGuid VornProgramLauncherId = {
+    0x6D596886, 0x022C, 0x4D3A, {0xA9, 0x95, 0xF9, 0xC7, 0xE9, 0xD8, 0x46, 0x8D}};
+
 // Operations 1 to 3 of every interface below.
 class IVornUnknown
 {

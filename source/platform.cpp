@@ -1,0 +1,68 @@
+#include "platform.h"
+
+#include <cstring>
+
+#if defined(_WIN32)
+#include <objbase.h>
+#include <windows.h>
+#else
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <cstdlib>
+#endif
+
+namespace Platform {
+
+QString ExecutableFolder()
+{
+#if defined(_WIN32)
+    wchar_t path[32768] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, DWORD(sizeof path / sizeof path[0]));
+    if (length == 0 || length >= sizeof path / sizeof path[0])
+        return QString();
+    const QString file = QString::fromWCharArray(path, int(length));
+    return file.left(file.lastIndexOf(QLatin1Char('\\')));
+#else
+    const QFileInfo executable(QStringLiteral("/proc/self/exe"));
+    if (executable.exists())
+        return QFileInfo(executable.symLinkTarget()).absolutePath();
+    return QCoreApplication::applicationDirPath();
+#endif
+}
+
+QString JoinPath(const QString &folder, const QString &relative)
+{
+#if defined(_WIN32)
+    return folder + QLatin1Char('\\') + relative;
+#else
+    QString path = relative;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return folder + QLatin1Char('/') + path;
+#endif
+}
+
+char16_t *AllocateTaskString(const QString &text)
+{
+    const size_t bytes = (size_t(text.size()) + 1) * sizeof(char16_t);
+#if defined(_WIN32)
+    auto *copy = static_cast<char16_t *>(CoTaskMemAlloc(bytes));
+#else
+    auto *copy = static_cast<char16_t *>(std::malloc(bytes));
+#endif
+    if (!copy)
+        return nullptr;
+    std::memcpy(copy, text.utf16(), bytes - sizeof(char16_t));
+    copy[text.size()] = u'\0';
+    return copy;
+}
+
+void FreeTaskString(char16_t *text)
+{
+#if defined(_WIN32)
+    CoTaskMemFree(text);
+#else
+    std::free(text);
+#endif
+}
+
+} // namespace Platform

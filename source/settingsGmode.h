@@ -1,0 +1,76 @@
+#ifndef VORNAC_SETTINGSGMODE_H
+#define VORNAC_SETTINGSGMODE_H
+
+#include <vornac/iMotionConfigurationDatabase.h>
+
+#include <QMap>
+#include <QWidget>
+
+class CmxProvider;
+class CVornMotionAxisSettings;
+class CVornMotionChangeList;
+class QAbstractButton;
+class QToolButton;
+
+namespace Ui {
+class CVornMotionAxisSettingsGModeClass;
+}
+
+// The navigation page: an overview picture of the axis with a button per settings area over the
+// parts they configure, and below it the settings page of the area chosen. Pages are created on
+// first use and kept.
+class CVornMotionAxisSettingsGMode : public QWidget
+{
+    Q_OBJECT
+
+public:
+    CVornMotionAxisSettingsGMode(nVornMCPCD100::iMotionConfigurationDatabase *database,
+                                 CVornMotionChangeList *changeList,
+                                 CVornMotionAxisSettings *dialog, CmxProvider *provider,
+                                 QWidget *parent);
+    ~CVornMotionAxisSettingsGMode() override;
+
+    void ShowPage(int pageId);
+    int CurrentPage() const;
+    // Shows `pageId` if it fits the axis, else the general page.
+    void ApplyStartPage(int pageId);
+    void LaunchHelp();
+
+signals:
+    void UpdateRequired();
+
+public slots:
+    void SetupStaticUI();
+    void on_gmodeSetup_clicked();
+    void on_gmodeTrajectory_clicked();
+    void on_gmodeSpline_clicked();
+    void on_gmodePositionLoop_clicked();
+    void on_gmodeDigitalIO_clicked();
+    void on_gmodeEnc_clicked();
+    void on_gmodeAnalogIO_clicked();
+    void on_gmodeComp_clicked();
+    void on_gmodeCapt_clicked();
+    void on_gmodeMultiPurpose_clicked();
+    void on_gmodeBrake_clicked();
+    void on_gmodeLimitsAndHome_clicked();
+    void on_gmodeDriveSignals_clicked();
+
+private:
+    // The page the multi-purpose button stands for on this axis.
+    int MultiPurposePage() const;
+    bool MayShowStartPage(qint32 axisType) const;
+    void DecorateButton(QToolButton *button, const QString &icon, quint32 toolTipId);
+    void PressButton(QAbstractButton *button);
+
+    Ui::CVornMotionAxisSettingsGModeClass *ui;
+    nVornMCPCD100::iMotionConfigurationDatabase *database;
+    CVornMotionChangeList *changeList;
+    CVornMotionAxisSettings *dialog;
+    CmxProvider *provider;
+    qint32 currentPage = -1;
+    qint32 startPage = 0xA300D5;
+    QAbstractButton *downButton = nullptr;
+    QMap<int, QWidget *> pages;
+};
+
+#endif
