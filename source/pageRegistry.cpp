@@ -1,5 +1,8 @@
 #include "pageRegistry.h"
 
+#include "pages/generalPage.h"
+#include "pages/positionLoopPage.h"
+
 namespace {
 
 template <typename Page>
@@ -12,11 +15,11 @@ CVornMotionAxisSettingsBase *Create(nVornMCPCD100::iMotionConfigurationDatabase 
 
 const PageEntry pages[] = {
     {0xA300D5, "General", "gmodeSetup", 0xA300D5, "dt/eng/generated/AxisConfig_General.html",
-     nullptr},
+     Create<CVornMotionAxisSettingsGeneral>},
     {0xA300D6, "Trajectory", "gmodeTrajectory", 0xA300D6,
      "dt/eng/generated/AxisConfig_Trajectory.html", nullptr},
     {0xA300AA, "Position loop", "gmodePositionLoop", 0xA300AA,
-     "dt/eng/generated/AxisConfig_ControlLoop.html", nullptr},
+     "dt/eng/generated/AxisConfig_ControlLoop.html", Create<CVornMotionSettingsPositionLoop>},
     {0xA300AC, "Velocity loop", "gmodeMultiPurpose", 0xA300AC,
      "dt/eng/generated/AxisConfig_VelocityLoop.html", nullptr},
     {0xA300EE, "Drive command", "gmodeMultiPurpose", 0xA300E5,

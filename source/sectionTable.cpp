@@ -5,8 +5,9 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
-CVornMotionSectionTable::CVornMotionSectionTable(QTableWidget *table) : table(table)
+void CVornMotionSectionTable::Attach(QTableWidget *attached)
 {
+    table = attached;
     table->setColumnCount(1);
     table->setHorizontalHeaderLabels({QStringLiteral("Section")});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

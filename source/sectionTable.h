@@ -20,7 +20,7 @@ public:
 
     // Sets the table up: one stretching column headed "Section", header not clickable, row
     // header hidden and sized to contents, whole rows selected one at a time.
-    explicit CVornMotionSectionTable(QTableWidget *table);
+    void Attach(QTableWidget *table);
 
     // Refills the rows with the sections for which `isListed` holds (all when it is empty).
     void Fill(const nVornMCPCD100::AttributeId *sections, const Condition &isListed = {});
@@ -42,7 +42,7 @@ private:
 
     void AddItem(int row, const QString &text);
 
-    QTableWidget *table;
+    QTableWidget *table = nullptr;
     QVector<Row> rows;
 };
 

@@ -68,47 +68,51 @@ void CVornMotionAxisSettingsBase::RunConstructionSequence()
     LoadProperties();
 }
 
-void CVornMotionAxisSettingsBase::StoreSelectedId(AttributeId attr, quint32 index,
+bool CVornMotionAxisSettingsBase::StoreSelectedId(AttributeId attr, quint32 index,
                                                   const QComboBox *combo, int comboIndex)
 {
     qint32 id = 0;
-    if (combo && ComboItems::IdAt(combo, comboIndex, &id))
-        StoreId(attr, index, id);
+    return combo && ComboItems::IdAt(combo, comboIndex, &id) && StoreId(attr, index, id);
 }
 
-void CVornMotionAxisSettingsBase::StoreSelectedReal(AttributeId attr, quint32 index,
+bool CVornMotionAxisSettingsBase::StoreSelectedReal(AttributeId attr, quint32 index,
                                                     const QComboBox *combo, int comboIndex)
 {
     double real = 0.0;
     if (changeList->loading || !combo || !ComboItems::RealAt(combo, comboIndex, &real))
-        return;
+        return false;
     AttributeValue value = {};
     value.realValue = real;
     SetValue(attr, index, value);
+    return true;
 }
 
-void CVornMotionAxisSettingsBase::StoreId(AttributeId attr, quint32 index, qint32 id)
+bool CVornMotionAxisSettingsBase::StoreId(AttributeId attr, quint32 index, qint32 id)
 {
     if (changeList->loading)
-        return;
+        return false;
     AttributeValue value = {};
     value.integerValue = id;
     SetValue(attr, index, value);
+    return true;
 }
 
-void CVornMotionAxisSettingsBase::StoreBoolean(AttributeId attr, quint32 index, bool value)
+bool CVornMotionAxisSettingsBase::StoreBoolean(AttributeId attr, quint32 index, bool value)
 {
     if (changeList->loading)
-        return;
+        return false;
     AttributeValue stored = {};
     stored.booleanValue = value ? 1 : 0;
     SetValue(attr, index, stored);
+    return true;
 }
 
-void CVornMotionAxisSettingsBase::StoreText(AttributeId attr, quint32 index, const QString &text)
+bool CVornMotionAxisSettingsBase::StoreText(AttributeId attr, quint32 index, const QString &text)
 {
-    if (!changeList->loading)
-        SetStringValue(attr, index, text);
+    if (changeList->loading)
+        return false;
+    SetStringValue(attr, index, text);
+    return true;
 }
 
 void CVornMotionAxisSettingsBase::AddProperty(UIProperty *property)
@@ -564,7 +568,9 @@ void CVornMotionAxisSettingsBase::on_coercedValueChanged(long attr, double curVa
                                       double(std::numeric_limits<qint32>::max()));
         value.integerValue = qint32(std::trunc(clamped));
     }
-    SetValue(AttributeId(attr), 0, value);
+    // An edit lands at the index its box shows.
+    const UIProperty *binding = PropertyOfWidget(sender());
+    SetValue(AttributeId(attr), binding ? IndexOf(binding) : 0, value);
 }
 
 void CVornMotionAxisSettingsBase::on_updateControls()
@@ -581,6 +587,15 @@ UIProperty *CVornMotionAxisSettingsBase::PropertyOfAction(const QObject *action)
 {
     for (UIProperty *property : properties) {
         if (property->ResetAction() && property->ResetAction() == action)
+            return property;
+    }
+    return nullptr;
+}
+
+const UIProperty *CVornMotionAxisSettingsBase::PropertyOfWidget(const QObject *widget) const
+{
+    for (const UIProperty *property : properties) {
+        if (widget && property->Widget() == widget)
             return property;
     }
     return nullptr;

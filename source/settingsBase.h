@@ -132,14 +132,14 @@ protected:
     virtual void SetAttributeToolTip(nVornMCPCD100::AttributeId attr, QWidget *w, QWidget *buddy);
 
     // The write path of page slots: each stores nothing while `loading` is set, and the combo
-    // variants nothing for index -1 or an item without data.
-    void StoreSelectedId(nVornMCPCD100::AttributeId attr, quint32 index, const QComboBox *combo,
+    // variants nothing for index -1 or an item without data. True when a value was stored.
+    bool StoreSelectedId(nVornMCPCD100::AttributeId attr, quint32 index, const QComboBox *combo,
                          int comboIndex);
-    void StoreSelectedReal(nVornMCPCD100::AttributeId attr, quint32 index, const QComboBox *combo,
+    bool StoreSelectedReal(nVornMCPCD100::AttributeId attr, quint32 index, const QComboBox *combo,
                            int comboIndex);
-    void StoreId(nVornMCPCD100::AttributeId attr, quint32 index, qint32 id);
-    void StoreBoolean(nVornMCPCD100::AttributeId attr, quint32 index, bool value);
-    void StoreText(nVornMCPCD100::AttributeId attr, quint32 index, const QString &text);
+    bool StoreId(nVornMCPCD100::AttributeId attr, quint32 index, qint32 id);
+    bool StoreBoolean(nVornMCPCD100::AttributeId attr, quint32 index, bool value);
+    bool StoreText(nVornMCPCD100::AttributeId attr, quint32 index, const QString &text);
 
     // Appends a binding to the property table; the page owns it from then on.
     void AddProperty(UIProperty *property);
@@ -164,6 +164,7 @@ private:
     void OnIoTypeChanged(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId typeAttr,
                          quint32 index, QComboBox *combo, bool reload);
     UIProperty *PropertyOfAction(const QObject *action) const;
+    const UIProperty *PropertyOfWidget(const QObject *widget) const;
     bool IsScaled(nVornMCPCD100::AttributeId attr, quint32 index);
 
     CVornMotionUnitScale unitScale;

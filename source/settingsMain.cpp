@@ -160,6 +160,8 @@ void CVornMotionAxisSettings::SetHostLoopRate(double period)
         SelectStepperLoopPeriod();
     else
         CheckServoLoopPeriod();
+    // Pages offer what fits the host period; one created before it arrived must see it.
+    emit UpdateRequired();
 }
 
 void CVornMotionAxisSettings::SelectStepperLoopPeriod()
@@ -191,7 +193,7 @@ void CVornMotionAxisSettings::CheckServoLoopPeriod()
 
 void CVornMotionAxisSettings::ShareLoopRuleProblem(const QObject *source)
 {
-    loopRuleSharer = source;
+    loopRuleSharers.insert(source);
 }
 
 void CVornMotionAxisSettings::ReportLoopRuleProblem(bool invalid)
@@ -221,7 +223,7 @@ void CVornMotionAxisSettings::on_invalidSettings(bool invalid)
     if (relayingOwnProblem)
         return;
     const QObject *source = sender();
-    if (!source || source == loopRuleSharer)
+    if (!source || loopRuleSharers.contains(source))
         source = this;
     if (invalid) {
         const QString message = pendingProblemMessage.isEmpty() ? ui->labelInvalidSettings->text()

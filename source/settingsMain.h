@@ -7,6 +7,7 @@
 #include <vornac/iMotionConfigurationDatabase.h>
 
 #include <QDialog>
+#include <QSet>
 
 class CmxProvider;
 class CVornMotionAxisConfiguration;
@@ -74,7 +75,7 @@ private:
     CmxProvider *provider;
 
     CVornMotionOpenProblems openProblems;
-    const QObject *loopRuleSharer = nullptr;
+    QSet<const QObject *> loopRuleSharers;
     bool relayingOwnProblem = false;
     QString pendingProblemMessage;
     QString writeFailureMessage;

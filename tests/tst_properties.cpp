@@ -100,7 +100,8 @@ void TestProperties::gainSetSelectorListsTheGainSets()
 void TestProperties::sectionTableFillsListedRowsWithoutGaps()
 {
     QTableWidget widget;
-    CVornMotionSectionTable table(&widget);
+    CVornMotionSectionTable table;
+    table.Attach(&widget);
     const nVornMCPCD100::AttributeId sections[] = {0xA3006D, 0xA3006F, 0xA30036, 0};
     table.Fill(sections, [](nVornMCPCD100::AttributeId section) { return section != 0xA3006F; });
 

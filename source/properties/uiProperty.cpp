@@ -121,3 +121,8 @@ QAction *UIProperty::ResetAction() const
 {
     return resetAction;
 }
+
+QWidget *UIProperty::Widget() const
+{
+    return widget;
+}

@@ -68,6 +68,7 @@ public:
     int IndexSource() const;
     int ValueKind() const;
     QAction *ResetAction() const;
+    QWidget *Widget() const;
 
 protected:
     // Shows, hides, enables or disables the widgets of the binding by what the database says.

@@ -7,7 +7,7 @@
 #include <QtMath>
 
 // The navigation page lays its buttons over these pictures at fixed places, so every variant
-// keeps the same slots and draws, under or beside each slot, the part that its button configures.
+// keeps the same slots and draws, in and beside each slot, the part that its button configures.
 namespace {
 enum class Axis
 {
@@ -62,11 +62,15 @@ QPen outlinePen(bool dashed, const QColor &colour = style::stroke, qreal width =
     return style::pen(colour, width, dashed ? Qt::DashLine : Qt::SolidLine);
 }
 
-void plate(QPainter &painter, const char *name)
+// The page hides the buttons an axis lacks, so each slot holds a drawn part of the diagram that a
+// shown button covers whole: its frame stays inside the slot. Returns the room inside the frame.
+QRectF part(QPainter &painter, const char *name, bool dashed = false)
 {
-    painter.setPen(style::pen(style::plateEdge, 1.0));
-    painter.setBrush(style::plateFill);
-    painter.drawRoundedRect(slot(name).adjusted(-2.0, -2.0, 2.0, 2.0), 6.0, 6.0);
+    const QRectF frame = slot(name).adjusted(1.0, 1.0, -1.0, -1.0);
+    painter.setPen(outlinePen(dashed));
+    painter.setBrush(style::white);
+    painter.drawRoundedRect(frame, 6.0, 6.0);
+    return frame.adjusted(1.0, 1.0, -1.0, -1.0);
 }
 
 void block(QPainter &painter, const QRectF &box, const QString &title, bool dashed)
@@ -110,22 +114,86 @@ void dot(QPainter &painter, const QPointF &centre)
     painter.drawEllipse(centre, 3.0, 3.0);
 }
 
+// A small plot's axes in the lower left of `room`; returns the plotting area above them.
+QRectF plotAxes(QPainter &painter, const QRectF &room)
+{
+    const QPointF origin(room.left() + 7.0, room.bottom() - 7.0);
+    painter.setPen(style::pen(style::stroke, 1.5));
+    painter.drawLine(origin, QPointF(room.right() - 5.0, origin.y()));
+    painter.drawLine(origin, QPointF(origin.x(), room.top() + 5.0));
+    return QRectF(QPointF(origin.x() + 2.0, room.top() + 9.0),
+                  QPointF(room.right() - 7.0, origin.y() - 2.0));
+}
+
+// The axis's own settings: a panel of three sliders.
+void setupPart(QPainter &painter)
+{
+    const QRectF room = part(painter, "gmodeSetup");
+    const qreal shares[] = {0.3, 0.7, 0.45};
+    for (int row = 0; row < 3; ++row) {
+        const qreal y = room.top() + 11.0 + row * 11.0;
+        const qreal left = room.left() + 8.0;
+        const qreal right = room.right() - 8.0;
+        painter.setPen(style::pen(style::outline, 2.0));
+        painter.drawLine(QPointF(left, y), QPointF(right, y));
+        painter.setPen(style::pen(style::stroke, 1.5));
+        painter.setBrush(style::accent);
+        painter.drawEllipse(QPointF(left + shares[row] * (right - left), y), 3.5, 3.5);
+    }
+}
+
+// The trajectory generator: a move's velocity rising, cruising and falling.
+void trajectoryPart(QPainter &painter)
+{
+    const QRectF plot = plotAxes(painter, part(painter, "gmodeTrajectory"));
+    painter.setPen(style::pen(style::accent, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(
+        style::points({plot.bottomLeft(), QPointF(plot.left() + plot.width() * 0.3, plot.top()),
+                       QPointF(plot.left() + plot.width() * 0.7, plot.top()), plot.bottomRight()}));
+}
+
+// The spline generator: a smooth path through its knots.
+void splinePart(QPainter &painter)
+{
+    const QRectF plot = plotAxes(painter, part(painter, "gmodeSpline"));
+    const QPointF knots[] = {QPointF(plot.left() + 2.0, plot.bottom() - 4.0),
+                             QPointF(plot.left() + plot.width() * 0.35, plot.top() + 2.0),
+                             QPointF(plot.left() + plot.width() * 0.7, plot.bottom() - 6.0),
+                             QPointF(plot.right(), plot.top())};
+    QPainterPath curve(knots[0]);
+    for (int i = 0; i < 3; ++i) {
+        const QPointF before = knots[i > 0 ? i - 1 : i];
+        const QPointF after = knots[i < 2 ? i + 2 : i + 1];
+        curve.cubicTo(knots[i] + (knots[i + 1] - before) / 6.0,
+                      knots[i + 1] - (after - knots[i]) / 6.0, knots[i + 1]);
+    }
+    painter.setPen(style::pen(style::accent, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(curve);
+    painter.setPen(style::pen(style::stroke, 1.5));
+    painter.setBrush(style::white);
+    for (const QPointF &knot : knots)
+        painter.drawEllipse(knot, 2.5, 2.5);
+}
+
 void controller(QPainter &painter, Axis axis)
 {
     const qreal right = axis == Axis::Drive ? smartControllerRight : controllerRight;
     block(painter, QRectF(8.0, 8.0, right - 8.0, 204.0), QStringLiteral("Controller"), false);
-    plate(painter, "gmodeSetup");
-    plate(painter, "gmodeTrajectory");
-    plate(painter, "gmodeSpline");
 
-    // Trajectory and spline are the two sources of the commanded position.
-    const qreal sourceRight = slot("gmodeTrajectory").right() + 3.0;
-    signalLine(painter, style::points({QPointF(sourceRight, signalY), QPointF(mergeX, signalY)}));
-    signalLine(painter, style::points({QPointF(sourceRight, splineY), QPointF(mergeX, splineY),
+    // Trajectory and spline are the two sources of the commanded position. Their lines start
+    // under the parts, which are drawn last.
+    const qreal sourceX = slot("gmodeTrajectory").center().x();
+    signalLine(painter, style::points({QPointF(sourceX, signalY), QPointF(mergeX, signalY)}));
+    signalLine(painter, style::points({QPointF(sourceX, splineY), QPointF(mergeX, splineY),
                                        QPointF(mergeX, signalY + 10.0)}));
     style::arrowHead(painter, QPointF(mergeX, splineY), QPointF(mergeX, signalY + 4.0), 8.0,
                      style::accent);
     dot(painter, QPointF(mergeX, signalY));
+    setupPart(painter);
+    trajectoryPart(painter);
+    splinePart(painter);
 }
 
 void positionLoop(QPainter &painter, bool dashedReturn)
@@ -146,10 +214,10 @@ void positionLoop(QPainter &painter, bool dashedReturn)
                 QString(QChar(0x2212)), style::font(12, true));
 
     signalArrow(painter, QPointF(junctionX + junctionRadius, signalY),
-                QPointF(loop.left() - 3.0, signalY));
-    plate(painter, "gmodePositionLoop");
-    signalArrow(painter, QPointF(loop.right() + 3.0, signalY),
-                QPointF(slot("gmodeMultiPurpose").left() - 3.0, signalY));
+                QPointF(loop.left(), signalY));
+    signalArrow(painter, loop.center(), QPointF(slot("gmodeMultiPurpose").left(), signalY));
+    const QRectF room = part(painter, "gmodePositionLoop");
+    style::text(painter, room, Qt::AlignCenter, QStringLiteral("PID"), style::font(13, true));
     signalLine(painter,
                style::points({QPointF(encoderX, partFloor + 4.0), QPointF(encoderX, returnY),
                               QPointF(junctionX, returnY),
@@ -165,13 +233,13 @@ void stepDirection(QPainter &painter)
     const qreal forkX = 150.0;
     const qreal stepY = signalY - 10.0;
     const qreal directionY = signalY + 10.0;
-    const qreal driveLeft = slot("gmodeMultiPurpose").left() - 3.0;
+    const qreal driveLeft = slot("gmodeMultiPurpose").left();
     signalLine(painter, style::points({QPointF(mergeX, signalY), QPointF(forkX, signalY)}));
     signalLine(painter, style::points({QPointF(forkX, stepY), QPointF(forkX, directionY)}));
     dot(painter, QPointF(forkX, signalY));
     signalArrow(painter, QPointF(forkX, stepY), QPointF(driveLeft, stepY));
     signalArrow(painter, QPointF(forkX, directionY), QPointF(driveLeft, directionY));
-    const qreal labelRight = driveLeft - 4.0;
+    const qreal labelRight = driveLeft - 7.0;
     smallLabel(painter, QRectF(labelRight - 50.0, stepY - 15.0, 50.0, 13.0),
                Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("step"));
     smallLabel(painter, QRectF(labelRight - 50.0, directionY + 2.0, 50.0, 13.0),
@@ -189,17 +257,28 @@ void stepDirection(QPainter &painter)
 void driveSignals(QPainter &painter, qreal controllerRight)
 {
     const QRectF signalsSlot = slot("gmodeDriveSignals");
-    const qreal driveLeft = signalsSlot.left() - 3.0;
+    const qreal driveLeft = signalsSlot.left();
     const qreal enableY = signalsSlot.top() + 16.0;
     const qreal readyY = signalsSlot.top() + 34.0;
     signalArrow(painter, QPointF(controllerRight, enableY), QPointF(driveLeft, enableY));
-    signalArrow(painter, QPointF(driveLeft, readyY), QPointF(controllerRight, readyY));
-    const qreal labelRight = driveLeft - 4.0;
+    signalArrow(painter, QPointF(signalsSlot.center().x(), readyY),
+                QPointF(controllerRight, readyY));
+    const qreal labelRight = driveLeft - 7.0;
     smallLabel(painter, QRectF(labelRight - 50.0, enableY - 15.0, 50.0, 13.0),
                Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("enable"));
     smallLabel(painter, QRectF(labelRight - 50.0, readyY + 2.0, 50.0, 13.0),
                Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("ready"));
-    plate(painter, "gmodeDriveSignals");
+
+    // The drive's signal stage: a power switch taking the enable, a tick giving the ready.
+    const QRectF room = part(painter, "gmodeDriveSignals");
+    const QPointF power(room.center().x() + 4.0, enableY);
+    painter.setPen(style::pen(style::accent, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(power.x() - 6.0, power.y() - 6.0, 12.0, 12.0), 120 * 16, 300 * 16);
+    painter.drawLine(power + QPointF(0.0, -8.0), power + QPointF(0.0, -1.0));
+    painter.drawPolyline(
+        style::points({QPointF(power.x() - 6.0, readyY), QPointF(power.x() - 2.0, readyY + 4.0),
+                       QPointF(power.x() + 6.0, readyY - 5.0)}));
 }
 
 void drive(QPainter &painter, Axis axis)
@@ -215,10 +294,30 @@ void drive(QPainter &painter, Axis axis)
         title = QStringLiteral("Drive with position loop");
     block(painter, QRectF(left, 8.0, right - left, 204.0), title, axis == Axis::Simulated);
 
-    const QRectF amplifier = slot("gmodeMultiPurpose");
-    painter.setPen(outlinePen(axis == Axis::Simulated, style::stroke, 3.0));
-    painter.drawLine(QPointF(amplifier.right() + 3.0, signalY), QPointF(motorLeft, signalY));
-    plate(painter, "gmodeMultiPurpose");
+    const bool dashed = axis == Axis::Simulated;
+    painter.setPen(outlinePen(dashed, style::stroke, 3.0));
+    painter.drawLine(QPointF(slot("gmodeMultiPurpose").center().x(), signalY),
+                     QPointF(motorLeft, signalY));
+
+    // The power stage: a stepper drive's phase sequencer, otherwise an amplifier.
+    const QRectF room = part(painter, "gmodeMultiPurpose", dashed);
+    if (axis == Axis::Stepper) {
+        QPolygonF stairs;
+        const qreal step = (room.width() - 16.0) / 4.0;
+        for (int tread = 0; tread < 4; ++tread) {
+            const qreal y = room.bottom() - 9.0 - tread * step * 0.9;
+            stairs << QPointF(room.left() + 8.0 + tread * step, y)
+                   << QPointF(room.left() + 8.0 + (tread + 1) * step, y);
+        }
+        painter.setPen(style::pen(style::accent, 2.0));
+        painter.drawPolyline(stairs);
+    } else {
+        painter.setPen(outlinePen(dashed));
+        painter.setBrush(style::blockFill);
+        painter.drawPolygon(style::points({QPointF(room.left() + 9.0, room.top() + 8.0),
+                                           QPointF(room.left() + 9.0, room.bottom() - 8.0),
+                                           QPointF(room.right() - 8.0, signalY)}));
+    }
 }
 
 void brake(QPainter &painter)
@@ -230,7 +329,18 @@ void brake(QPainter &painter)
     const qreal discX = (brakeLeft + flangeLeft) / 2.0;
     painter.drawLine(QPointF(discX, 99.0), QPointF(discX, 149.0));
     partTitle(painter, "gmodeBrake", QStringLiteral("Brake"));
-    plate(painter, "gmodeBrake");
+
+    // Seen from the end: the disc on the shaft and the caliper that grips it.
+    const QRectF room = part(painter, "gmodeBrake");
+    const QPointF centre(room.center().x() - 4.0, room.center().y() + 1.0);
+    painter.setPen(outlinePen(false));
+    painter.setBrush(style::blockFill);
+    painter.drawEllipse(centre, 15.0, 15.0);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, 4.5, 4.5);
+    painter.setPen(outlinePen(false, style::accent));
+    painter.setBrush(style::plateFill);
+    painter.drawRoundedRect(QRectF(centre.x() + 8.0, centre.y() - 12.0, 12.0, 24.0), 3.0, 3.0);
 }
 
 void toothedRotor(QPainter &painter, const QPointF &centre)
@@ -298,7 +408,24 @@ void encoder(QPainter &painter, bool dashed)
     painter.setBrush(dashed ? style::plateFill : style::accent);
     painter.drawRect(QRectF(encoderX - 9.0, disc.bottom() - 2.0, 18.0, 8.0));
     partTitle(painter, "gmodeEnc", QStringLiteral("Encoder"));
-    plate(painter, "gmodeEnc");
+
+    // Seen from the end: the code disc and its read head at the top.
+    const QRectF room = part(painter, "gmodeEnc", dashed);
+    const QPointF centre = room.center() + QPointF(0.0, 2.0);
+    painter.setPen(outlinePen(dashed));
+    painter.setBrush(style::white);
+    painter.drawEllipse(centre, 16.0, 16.0);
+    painter.setPen(style::pen(style::stroke, 2.0));
+    for (int mark = 0; !dashed && mark < 16; ++mark) {
+        const qreal angle = mark * M_PI / 8.0;
+        const QPointF direction(qCos(angle), qSin(angle));
+        painter.drawLine(centre + direction * 10.0, centre + direction * 14.0);
+    }
+    painter.setBrush(style::stroke);
+    painter.drawEllipse(centre, 2.5, 2.5);
+    painter.setPen(outlinePen(dashed, style::accent));
+    painter.setBrush(dashed ? style::plateFill : style::accent);
+    painter.drawRect(QRectF(centre.x() - 4.0, centre.y() - 19.0, 8.0, 8.0));
 }
 
 void limitSwitch(QPainter &painter, qreal left, bool facingRight)
@@ -355,7 +482,31 @@ void stage(QPainter &painter, bool dashed)
     smallLabel(painter, QRectF(737.0, labelTop, 50.0, 13.0), Qt::AlignCenter,
                QStringLiteral("limit"));
     partTitle(painter, "gmodeLimitsAndHome", QStringLiteral("Stage"));
-    plate(painter, "gmodeLimitsAndHome");
+
+    // The travel: from limit to limit, with home in between.
+    const QRectF room = part(painter, "gmodeLimitsAndHome", dashed);
+    const qreal floor = room.bottom() - 8.0;
+    const qreal leftLimit = room.left() + 7.0;
+    const qreal rightLimit = room.right() - 7.0;
+    painter.setPen(style::pen(style::stroke, 2.0));
+    painter.drawLine(QPointF(leftLimit, floor), QPointF(rightLimit, floor));
+    painter.setPen(style::pen(style::accent, 3.0));
+    painter.drawLine(QPointF(leftLimit, floor), QPointF(leftLimit, room.top() + 8.0));
+    painter.drawLine(QPointF(rightLimit, floor), QPointF(rightLimit, room.top() + 8.0));
+    const qreal travelY = room.top() + 13.0;
+    const qreal middle = room.center().x();
+    style::arrow(painter, QPointF(middle, travelY), QPointF(leftLimit + 4.0, travelY), 2.0,
+                 style::stroke, 6.0);
+    style::arrow(painter, QPointF(middle, travelY), QPointF(rightLimit - 4.0, travelY), 2.0,
+                 style::stroke, 6.0);
+    const qreal flagX = middle - 3.0;
+    painter.setPen(outlinePen(false, style::accent));
+    painter.drawLine(QPointF(flagX, floor), QPointF(flagX, floor - 17.0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(style::accent);
+    painter.drawPolygon(
+        style::points({QPointF(flagX, floor - 18.0), QPointF(flagX + 11.0, floor - 14.0),
+                       QPointF(flagX, floor - 10.0)}));
 }
 
 QPainterPath sine(const QRectF &box, qreal cycles)
@@ -375,8 +526,9 @@ QPainterPath sine(const QRectF &box, qreal cycles)
     return wave;
 }
 
-// An I/O part: its plate, its name and a small glyph of what it does, to the plate's right.
-void ioPart(QPainter &painter, const char *slotName, const QString &name)
+// An I/O part: its terminals in the slot, and its name and a small glyph of what it does to
+// the slot's right.
+void ioPart(QPainter &painter, const char *slotName, const QString &name, bool dashed)
 {
     const QRectF place = slot(slotName);
     const qreal left = place.right() + 10.0;
@@ -418,7 +570,18 @@ void ioPart(QPainter &painter, const char *slotName, const QString &name)
                              QPointF(markX + 8.0, glyph.top() - 4.0));
         }
     }
-    plate(painter, slotName);
+
+    // The screw terminals where its signals are wired.
+    const QRectF room = part(painter, slotName, dashed);
+    for (int column = 0; column < 2; ++column) {
+        for (int row = 0; row < 2; ++row) {
+            const QPointF screw(room.left() + 13.0 + column * 18.0, room.top() + 13.0 + row * 18.0);
+            painter.setPen(style::pen(style::stroke, 1.5));
+            painter.setBrush(style::blockFill);
+            painter.drawEllipse(screw, 6.0, 6.0);
+            painter.drawLine(screw + QPointF(-3.5, 3.5), screw + QPointF(3.5, -3.5));
+        }
+    }
 }
 
 void ioStrip(QPainter &painter, bool analog, bool dashed)
@@ -429,11 +592,11 @@ void ioStrip(QPainter &painter, bool analog, bool dashed)
     painter.drawRoundedRect(strip, 8.0, 8.0);
     style::text(painter, QRectF(strip.left() + 10.0, strip.top(), 40.0, strip.height()),
                 Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("I/O"), style::font(13, true));
-    ioPart(painter, "gmodeDigitalIO", QStringLiteral("Digital"));
+    ioPart(painter, "gmodeDigitalIO", QStringLiteral("Digital"), dashed);
     if (analog)
-        ioPart(painter, "gmodeAnalogIO", QStringLiteral("Analog"));
-    ioPart(painter, "gmodeComp", QStringLiteral("Compare"));
-    ioPart(painter, "gmodeCapt", QStringLiteral("Capture"));
+        ioPart(painter, "gmodeAnalogIO", QStringLiteral("Analog"), dashed);
+    ioPart(painter, "gmodeComp", QStringLiteral("Compare"), dashed);
+    ioPart(painter, "gmodeCapt", QStringLiteral("Capture"), dashed);
 }
 
 QImage picture(Axis axis, bool analog)

@@ -7,5 +7,6 @@ class PictureWriter;
 bool writeIoStatePictures(PictureWriter &writer);
 bool writeIconPictures(PictureWriter &writer);
 bool writeOverviewPictures(PictureWriter &writer);
+bool writeControlLoopPictures(PictureWriter &writer);
 
 #endif

@@ -1,0 +1,231 @@
+#include "drawingStyle.h"
+#include "pictureFamilies.h"
+
+#include <QPolygonF>
+
+// The position loop page shows one of these beside its settings, in a 210 px square, so each is
+// the loop's signal path with the page's gain names on the blocks and a few words where signals
+// enter or leave. Signals flow left to right along mainY; feedback returns along the bottom.
+namespace {
+const int pictureSize = 210;
+const qreal mainY = 106.0;
+const qreal junctionRadius = 8.0;
+const qreal commandX = 30.0; // where the feed-forward paths leave the command
+const qreal errorX = 68.0;   // the summing junction of command and feedback
+const qreal returnY = 184.0;
+
+void signalLine(QPainter &painter, const QPolygonF &points)
+{
+    painter.setPen(style::pen(style::accent, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(points);
+}
+
+void signalArrow(QPainter &painter, const QPointF &from, const QPointF &to)
+{
+    style::arrow(painter, from, to, 2.0, style::accent, 7.0);
+}
+
+void dot(QPainter &painter, const QPointF &centre)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(style::accent);
+    painter.drawEllipse(centre, 2.5, 2.5);
+}
+
+void smallLabel(QPainter &painter, const QRectF &box, int flags, const QString &words)
+{
+    style::text(painter, box, flags, words, style::font(10));
+}
+
+// A gain block: one name per line, each a setting of the page.
+void gainBlock(QPainter &painter, const QRectF &box, const QStringList &gains)
+{
+    painter.setPen(style::pen(style::stroke, 2.0));
+    painter.setBrush(style::blockFill);
+    painter.drawRoundedRect(box, 4.0, 4.0);
+    const qreal line = box.height() / gains.size();
+    for (int row = 0; row < gains.size(); ++row)
+        style::text(painter, QRectF(box.left(), box.top() + row * line, box.width(), line),
+                    Qt::AlignCenter, gains.at(row), style::font(12, true));
+}
+
+// The integrator's output is held between two levels: a flat, a ramp and a flat.
+void saturationBlock(QPainter &painter, const QRectF &box)
+{
+    painter.setPen(style::pen(style::stroke, 2.0));
+    painter.setBrush(style::blockFill);
+    painter.drawRoundedRect(box, 4.0, 4.0);
+    painter.setPen(style::pen(style::outline, 1.0));
+    painter.drawLine(QPointF(box.left() + 4.0, box.center().y()),
+                     QPointF(box.right() - 4.0, box.center().y()));
+    painter.setPen(style::pen(style::active, 2.0));
+    painter.drawPolyline(style::points({QPointF(box.left() + 4.0, box.bottom() - 5.0),
+                                        QPointF(box.left() + 10.0, box.bottom() - 5.0),
+                                        QPointF(box.right() - 10.0, box.top() + 5.0),
+                                        QPointF(box.right() - 4.0, box.top() + 5.0)}));
+}
+
+void junction(QPainter &painter, const QPointF &centre)
+{
+    painter.setPen(style::pen(style::stroke, 2.0));
+    painter.setBrush(style::white);
+    painter.drawEllipse(centre, junctionRadius, junctionRadius);
+    const qreal arm = junctionRadius * 0.7071;
+    painter.drawLine(centre + QPointF(-arm, -arm), centre + QPointF(arm, arm));
+    painter.drawLine(centre + QPointF(-arm, arm), centre + QPointF(arm, -arm));
+}
+
+// The command comes in from the left and the measured position is taken from it at errorX.
+void errorJunction(QPainter &painter)
+{
+    const QPointF centre(errorX, mainY);
+    signalArrow(painter, QPointF(2.0, mainY), QPointF(errorX - junctionRadius, mainY));
+    dot(painter, QPointF(commandX, mainY));
+    junction(painter, centre);
+    style::text(painter, QRectF(errorX - 20.0, mainY - 20.0, 10.0, 12.0), Qt::AlignCenter,
+                QStringLiteral("+"), style::font(12, true));
+    style::text(painter, QRectF(errorX + 7.0, mainY + 8.0, 10.0, 12.0), Qt::AlignCenter,
+                QString(QChar(0x2212)), style::font(12, true));
+    smallLabel(painter, QRectF(6.0, mainY + 4.0, errorX - junctionRadius - 6.0, 14.0),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("command"));
+}
+
+void feedback(QPainter &painter, const QPointF &source)
+{
+    signalLine(painter,
+               style::points({source, QPointF(source.x(), returnY), QPointF(errorX, returnY),
+                              QPointF(errorX, mainY + junctionRadius + 4.0)}));
+    style::arrowHead(painter, QPointF(errorX, returnY), QPointF(errorX, mainY + junctionRadius),
+                     7.0, style::accent);
+}
+
+// A controller's loop: PID on the error, with velocity and acceleration feed-forward added
+// after it, and the sum sent on to the drive.
+QImage controllerLoop()
+{
+    QImage image = style::canvas(pictureSize, pictureSize, Qt::transparent);
+    QPainter painter;
+    style::beginPainting(painter, image);
+
+    const qreal blockLeft = 94.0;
+    const qreal blockRight = 136.0;
+    const qreal sumX = 162.0;
+    const qreal velocityY = 30.0;
+    const qreal accelerationY = 62.0;
+
+    signalLine(painter, style::points({QPointF(commandX, mainY), QPointF(commandX, velocityY)}));
+    dot(painter, QPointF(commandX, accelerationY));
+    signalArrow(painter, QPointF(commandX, velocityY), QPointF(blockLeft, velocityY));
+    signalArrow(painter, QPointF(commandX, accelerationY), QPointF(blockLeft, accelerationY));
+    gainBlock(painter, QRectF(blockLeft, velocityY - 11.0, blockRight - blockLeft, 22.0),
+              {QStringLiteral("Vff")});
+    gainBlock(painter, QRectF(blockLeft, accelerationY - 11.0, blockRight - blockLeft, 22.0),
+              {QStringLiteral("Aff")});
+    signalLine(painter, style::points({QPointF(blockRight, velocityY), QPointF(sumX, velocityY),
+                                       QPointF(sumX, mainY - junctionRadius - 4.0)}));
+    signalLine(painter,
+               style::points({QPointF(blockRight, accelerationY), QPointF(sumX, accelerationY)}));
+    dot(painter, QPointF(sumX, accelerationY));
+    style::arrowHead(painter, QPointF(sumX, velocityY), QPointF(sumX, mainY - junctionRadius), 7.0,
+                     style::accent);
+
+    errorJunction(painter);
+    signalArrow(painter, QPointF(errorX + junctionRadius, mainY), QPointF(blockLeft, mainY));
+    gainBlock(painter, QRectF(blockLeft, mainY - 27.0, blockRight - blockLeft, 54.0),
+              {QStringLiteral("Kp"), QStringLiteral("Ki"), QStringLiteral("Kd")});
+    signalArrow(painter, QPointF(blockRight, mainY), QPointF(sumX - junctionRadius, mainY));
+    junction(painter, QPointF(sumX, mainY));
+
+    signalArrow(painter, QPointF(sumX + junctionRadius, mainY), QPointF(pictureSize - 2.0, mainY));
+    smallLabel(painter, QRectF(sumX + 6.0, mainY + 4.0, pictureSize - sumX - 8.0, 14.0),
+               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("drive"));
+
+    // The measured position arrives from the encoder, outside the picture.
+    const qreal feedbackRight = pictureSize - 2.0;
+    feedback(painter, QPointF(feedbackRight, returnY));
+    smallLabel(painter, QRectF(errorX + 4.0, returnY - 18.0, feedbackRight - errorX - 4.0, 14.0),
+               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("feedback"));
+    painter.end();
+    return image;
+}
+
+// The loop run by the drive: proportional and integral paths, the integral held between the
+// saturation levels, velocity feed-forward added, and the sum driving the motor.
+QImage driveLoop()
+{
+    QImage image = style::canvas(pictureSize, pictureSize, Qt::transparent);
+    QPainter painter;
+    style::beginPainting(painter, image);
+
+    // The command enters at the box's left edge, leaving room under it for its name.
+    const QRectF drive(2.0, 6.0, 184.0, 164.0);
+    painter.setPen(style::pen(style::stroke, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(drive, 8.0, 8.0);
+    style::text(painter, QRectF(drive.left() + 8.0, drive.top() + 3.0, 80.0, 18.0),
+                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Drive"), style::font(12, true));
+
+    const qreal splitX = 90.0;
+    const qreal blockLeft = 98.0;
+    const qreal blockRight = 124.0;
+    const qreal limitLeft = 131.0;
+    const qreal limitRight = 157.0;
+    const qreal sumX = 171.0;
+    const qreal velocityY = 50.0;
+    const qreal integralY = 146.0;
+
+    signalLine(painter, style::points({QPointF(commandX, mainY), QPointF(commandX, velocityY)}));
+    signalArrow(painter, QPointF(commandX, velocityY), QPointF(blockLeft, velocityY));
+    gainBlock(painter, QRectF(blockLeft, velocityY - 11.0, blockRight - blockLeft, 22.0),
+              {QStringLiteral("Vff")});
+    signalLine(painter, style::points({QPointF(blockRight, velocityY), QPointF(sumX, velocityY),
+                                       QPointF(sumX, mainY - junctionRadius - 4.0)}));
+    style::arrowHead(painter, QPointF(sumX, velocityY), QPointF(sumX, mainY - junctionRadius), 7.0,
+                     style::accent);
+
+    errorJunction(painter);
+    signalLine(painter, style::points({QPointF(errorX + junctionRadius, mainY),
+                                       QPointF(splitX, mainY), QPointF(splitX, integralY)}));
+    dot(painter, QPointF(splitX, mainY));
+    signalArrow(painter, QPointF(splitX, mainY), QPointF(blockLeft, mainY));
+    gainBlock(painter, QRectF(blockLeft, mainY - 11.0, blockRight - blockLeft, 22.0),
+              {QStringLiteral("Kp")});
+    signalArrow(painter, QPointF(blockRight, mainY), QPointF(sumX - junctionRadius, mainY));
+
+    signalArrow(painter, QPointF(splitX, integralY), QPointF(blockLeft, integralY));
+    gainBlock(painter, QRectF(blockLeft, integralY - 11.0, blockRight - blockLeft, 22.0),
+              {QStringLiteral("Ki")});
+    signalArrow(painter, QPointF(blockRight, integralY), QPointF(limitLeft, integralY));
+    saturationBlock(painter, QRectF(limitLeft, integralY - 11.0, limitRight - limitLeft, 22.0));
+    signalLine(painter, style::points({QPointF(limitRight, integralY), QPointF(sumX, integralY),
+                                       QPointF(sumX, mainY + junctionRadius + 4.0)}));
+    style::arrowHead(painter, QPointF(sumX, integralY), QPointF(sumX, mainY + junctionRadius), 7.0,
+                     style::accent);
+    junction(painter, QPointF(sumX, mainY));
+
+    const QPointF motor(199.0, mainY);
+    const qreal motorRadius = 9.0;
+    signalArrow(painter, QPointF(sumX + junctionRadius, mainY),
+                QPointF(motor.x() - motorRadius, mainY));
+    painter.setPen(style::pen(style::stroke, 2.0));
+    painter.setBrush(style::blockFill);
+    painter.drawEllipse(motor, motorRadius, motorRadius);
+    style::text(painter,
+                QRectF(motor.x() - motorRadius, motor.y() - motorRadius, 2.0 * motorRadius,
+                       2.0 * motorRadius),
+                Qt::AlignCenter, QStringLiteral("M"), style::font(11, true));
+
+    feedback(painter, QPointF(motor.x(), motor.y() + motorRadius));
+    smallLabel(painter, QRectF(errorX + 4.0, returnY + 4.0, motor.x() - errorX - 4.0, 14.0),
+               Qt::AlignCenter, QStringLiteral("feedback"));
+    painter.end();
+    return image;
+}
+} // namespace
+
+bool writeControlLoopPictures(PictureWriter &writer)
+{
+    return writer.write(controllerLoop(), QStringLiteral("ControlGains_small.PNG"))
+           && writer.write(driveLoop(), QStringLiteral("DriveControlGainsPLoop_small.PNG"));
+}
