@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QSignalSpy>
 #include <QToolButton>
 
 #include "coercingSpinBox.h"
@@ -139,6 +140,8 @@ void TestPositionLoopPage::incompatibleChoiceRaisesTheBannerAndStoresNothing()
 {
     PositionLoop page(database, 0.0002);
     QCOMPARE(Texts(page.Rate()), (QStringList{"0.1", "0.05"}));
+    QWidget *loopPage = page.Find<QWidget>("CVornMotionAxisSettingsPositionLoopClass");
+    QSignalSpy reports(loopPage, SIGNAL(InvalidSettings(bool)));
 
     // An item without data is no period at all.
     page.Rate()->addItem(QStringLiteral("0.15"));
@@ -150,6 +153,8 @@ void TestPositionLoopPage::incompatibleChoiceRaisesTheBannerAndStoresNothing()
     QVERIFY(!page.Banner()->isVisible());
     QVERIFY(page.Button(QDialogButtonBox::Ok)->isEnabled());
     QCOMPARE(page.Pending(loopPeriod).realValue, 0.00005);
+    // One report per change, under every Qt version.
+    QCOMPARE(reports.count(), 2);
 }
 
 void TestPositionLoopPage::invalidStateBringsRatesForwardInRed()
