@@ -93,19 +93,19 @@ void TestChangeList::storesOverwriteAndSignalSize()
 
     AttributeValue value = IntegerValue(77);
     QVERIFY(changes.ReadValue(loopPeriod, 0, &value));
-    QCOMPARE(value.realValue, 0.00025);
+    QCOMPARE(double(value.realValue), 0.00025);
     QVERIFY(changes.Contains(loopPeriod, 1));
 
     AttributeValue untouched = IntegerValue(77);
     QVERIFY(!changes.ReadValue(axisType, 0, &untouched));
-    QCOMPARE(untouched.integerValue, 77);
+    QCOMPARE(qint32(untouched.integerValue), 77);
 
     // A pair can turn from a value into a string and back; the latest store wins.
     changes.StoreString(loopPeriod, 1, u"text");
     changes.StoreValue(loopPeriod, 1, RealValue(0.0004));
     QCOMPARE(changes.Count(), 2u);
     QVERIFY(changes.ReadValue(loopPeriod, 1, &value));
-    QCOMPARE(value.realValue, 0.0004);
+    QCOMPARE(double(value.realValue), 0.0004);
 }
 
 void TestChangeList::loadingDropsStores()
@@ -165,7 +165,7 @@ void TestChangeList::commitWritesInKeyTextOrder()
     QCOMPARE(order, (QList<quint32>{0, 10, 2}));
     QCOMPARE(database.WriteLog().size(), 4);
     QCOMPARE(database.WriteLog().last().id, loopPeriod);
-    QCOMPARE(database.Setting(axisType, 10)->value.integerValue, 1010);
+    QCOMPARE(qint32(database.Setting(axisType, 10)->value.integerValue), 1010);
 }
 
 void TestChangeList::emptyCommitAndDiscardSignalZero()
@@ -226,10 +226,10 @@ void TestChangeList::refusedWriteRollsBackAndKeepsEdits()
     QCOMPARE(changes.FailedWrite().id, encoderCount);
     QCOMPARE(changes.Count(), 4u);
     QCOMPARE(sizes.count(), 0);
-    QCOMPARE(database.Setting(axisType, 0)->value.integerValue, 1);
-    QCOMPARE(database.Setting(loopPeriod, 0)->value.realValue, 0.0001);
+    QCOMPARE(qint32(database.Setting(axisType, 0)->value.integerValue), 1);
+    QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.0001);
     QCOMPARE(database.Setting(encoderUnits, 0)->text, QStringLiteral("mm"));
-    QCOMPARE(database.Setting(encoderCount, 0)->value.integerValue, 2);
+    QCOMPARE(qint32(database.Setting(encoderCount, 0)->value.integerValue), 2);
 
     // The edits still wait and commit once the database accepts them.
     AxisSetting writable = *database.Setting(encoderCount, 0);
@@ -237,7 +237,7 @@ void TestChangeList::refusedWriteRollsBackAndKeepsEdits()
     database.SetSetting(encoderCount, 0, writable);
     QCOMPARE(changes.Commit(), 0);
     QCOMPARE(database.Setting(encoderUnits, 0)->text, QStringLiteral("in"));
-    QCOMPARE(database.Setting(encoderCount, 0)->value.integerValue, 4);
+    QCOMPARE(qint32(database.Setting(encoderCount, 0)->value.integerValue), 4);
 }
 
 void TestChangeList::rollbackSkipsUnknownPreviousValues()
@@ -250,8 +250,8 @@ void TestChangeList::rollbackSkipsUnknownPreviousValues()
 
     QVERIFY(changes.Commit() < 0);
     // What the first write replaced is unknown: writing zeros back would corrupt it.
-    QCOMPARE(database.Setting(axisType, 0)->value.integerValue, 5);
-    QCOMPARE(database.Setting(loopPeriod, 0)->value.realValue, 0.0001);
+    QCOMPARE(qint32(database.Setting(axisType, 0)->value.integerValue), 5);
+    QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.0001);
 }
 
 void TestChangeList::rollbackRestoresLongStrings()

@@ -99,9 +99,9 @@ void TestGeneralPage::closedLoopReplacesFeedbackNone()
 
     Choose(host.Find<QComboBox>("genAxisLoopMode"), 0xA30071);
 
-    QCOMPARE(host.Pending(loopMode).integerValue, 0xA30071);
+    QCOMPARE(qint32(host.Pending(loopMode).integerValue), 0xA30071);
     QVERIFY(rebuilt.count() >= 1);
-    QCOMPARE(host.Pending(feedback).integerValue, 0xA3006D);
+    QCOMPARE(qint32(host.Pending(feedback).integerValue), 0xA3006D);
     QCOMPARE(ItemIds(host.Find<QComboBox>("genFeedbackType")), (QList<qint32>{0xA3006D}));
 }
 
@@ -112,7 +112,7 @@ void TestGeneralPage::closedLoopWithoutFirstEncoderTakesTheFirstOffered()
     Accept(database, feedback, {0xA300BE, 0xA3006E});
     SetInteger(database, loopMode, 0xA30071);
     HostDialog host(database);
-    QCOMPARE(host.Pending(feedback).integerValue, 0xA3006E);
+    QCOMPARE(qint32(host.Pending(feedback).integerValue), 0xA3006E);
 }
 
 void TestGeneralPage::unitsTexts()
@@ -148,13 +148,13 @@ void TestGeneralPage::enableAndActivateGoTogether()
     QCOMPARE(enable->text(), QStringLiteral("Enable Axis"));
 
     enable->setChecked(false);
-    QCOMPARE(host.Pending(enabled).booleanValue, quint8(0));
-    QCOMPARE(host.Pending(activate).booleanValue, quint8(0));
+    QCOMPARE(quint8(host.Pending(enabled).booleanValue), quint8(0));
+    QCOMPARE(quint8(host.Pending(activate).booleanValue), quint8(0));
     QVERIFY(!activateBox->isEnabled());
     QVERIFY(!activateBox->isChecked());
 
     enable->setChecked(true);
-    QCOMPARE(host.Pending(activate).booleanValue, quint8(1));
+    QCOMPARE(quint8(host.Pending(activate).booleanValue), quint8(1));
     QVERIFY(activateBox->isEnabled());
     QVERIFY(activateBox->isChecked());
 }
@@ -169,8 +169,8 @@ void TestGeneralPage::choosingStepperRunsTheHostLoopRuleAndRebuildsNavigation()
 
     Choose(host.Find<QComboBox>("genAxisType"), 0xA3006C);
 
-    QCOMPARE(host.Pending(axisType).integerValue, 0xA3006C);
-    QCOMPARE(host.Pending(loopPeriod).realValue, 0.00005);
+    QCOMPARE(qint32(host.Pending(axisType).integerValue), 0xA3006C);
+    QCOMPARE(double(host.Pending(loopPeriod).realValue), 0.00005);
     QVERIFY(host.Find<QComboBox>("genAxisLoopMode")->isVisible());
     QVERIFY(!host.Find<QToolButton>("gmodePositionLoop")->isVisible());
     QCOMPARE(host.Find<QToolButton>("gmodeMultiPurpose")->accessibleName(),
@@ -213,7 +213,7 @@ void TestGeneralPage::feedbackChangeReloadsEveryPageOnce()
     QSignalSpy reloads(host.settings, &CVornMotionAxisSettings::UpdateRequired);
     Choose(host.Find<QComboBox>("genFeedbackType"), 0xA3006F);
     QCOMPARE(reloads.count(), 1);
-    QCOMPARE(host.Pending(feedback).integerValue, 0xA3006F);
+    QCOMPARE(qint32(host.Pending(feedback).integerValue), 0xA3006F);
 }
 
 QTEST_MAIN(TestGeneralPage)

@@ -107,7 +107,7 @@ void TestPositionLoopPage::periodsFitTheHostPeriod()
     QCOMPARE(page.Changes()->Count(), 0u);
 
     page.Rate()->setCurrentIndex(page.Rate()->findText(QStringLiteral("0.25")));
-    QCOMPARE(page.Pending(loopPeriod).realValue, 0.00025);
+    QCOMPARE(double(page.Pending(loopPeriod).realValue), 0.00025);
     QVERIFY(!page.Banner()->isVisible());
 }
 
@@ -152,7 +152,7 @@ void TestPositionLoopPage::incompatibleChoiceRaisesTheBannerAndStoresNothing()
     page.Rate()->setCurrentIndex(1);
     QVERIFY(!page.Banner()->isVisible());
     QVERIFY(page.Button(QDialogButtonBox::Ok)->isEnabled());
-    QCOMPARE(page.Pending(loopPeriod).realValue, 0.00005);
+    QCOMPARE(double(page.Pending(loopPeriod).realValue), 0.00005);
     // One report per change, under every Qt version.
     QCOMPARE(reports.count(), 2);
 }
@@ -186,7 +186,7 @@ void TestPositionLoopPage::readOnlyRateShowsTheHostPeriod()
     QVERIFY(!page.Find<QCheckBox>("positionLoopRunOnHardware")->isChecked());
 
     page.Find<QCheckBox>("positionLoopRunOnHardware")->setChecked(true);
-    QCOMPARE(page.Pending(location).integerValue, 0xE1000A);
+    QCOMPARE(qint32(page.Pending(location).integerValue), 0xE1000A);
     QCOMPARE(page.Find<QStackedWidget>("positionLoopRateStack")->currentIndex(), 0);
 }
 
@@ -224,15 +224,15 @@ void TestPositionLoopPage::gainSetSelectionReloadsPerGainSetControls()
     QCOMPARE(page.Find<QComboBox>("cntUseGainsWhen")->currentData().toInt(), 0xA30086);
 
     page.TypeInto("positionLoopKp", QStringLiteral("0.5"));
-    QCOMPARE(page.Pending(proportional, 1).realValue, 0.5);
+    QCOMPARE(double(page.Pending(proportional, 1).realValue), 0.5);
     QVERIFY(!page.Changes()->Contains(proportional, 0));
     page.TypeInto("positionLoopPEL", QStringLiteral("2000"));
-    QCOMPARE(page.Pending(errorLimit, 1).realValue, 2000.0);
+    QCOMPARE(double(page.Pending(errorLimit, 1).realValue), 2000.0);
     QVERIFY(!page.Changes()->Contains(errorLimit, 0));
 
     page.Button(QDialogButtonBox::Apply)->click();
-    QCOMPARE(database.Setting(proportional, 1)->value.realValue, 0.5);
-    QCOMPARE(database.Setting(proportional, 0)->value.realValue, 0.1);
+    QCOMPARE(double(database.Setting(proportional, 1)->value.realValue), 0.5);
+    QCOMPARE(double(database.Setting(proportional, 0)->value.realValue), 0.1);
 }
 
 void TestPositionLoopPage::clearingMultipleGainSetsResetsTheControls()
@@ -242,7 +242,7 @@ void TestPositionLoopPage::clearingMultipleGainSetsResetsTheControls()
     page.Find<QComboBox>("cntPmodeGainSets")->setCurrentIndex(1);
     page.Find<QCheckBox>("positionLoopMultiGainSet")->setChecked(false);
 
-    QCOMPARE(page.Pending(multiple).booleanValue, quint8(0));
+    QCOMPARE(quint8(page.Pending(multiple).booleanValue), quint8(0));
     QCOMPARE(page.Find<QComboBox>("cntPmodeGainSets")->currentIndex(), 0);
     QCOMPARE(page.Find<QComboBox>("cntUseGainsWhen")->currentIndex(), 0);
     QVERIFY(page.Find<QComboBox>("cntPmodeGainSets")->isHidden());

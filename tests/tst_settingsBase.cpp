@@ -303,21 +303,21 @@ void TestSettingsBase::finishedEditsAreClampedAndStored()
 
     TypeAndReturn(ui.tstLimit, QStringLiteral("150"));
     QCOMPARE(ui.tstLimit->value(), 100.0);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue, 100);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 100);
 
     TypeAndReturn(ui.tstVelocity, QStringLiteral("-5"));
     QCOMPARE(ui.tstVelocity->value(), 0.0);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Velocity).realValue, 0.0);
+    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Velocity).realValue), 0.0);
 
     TypeAndReturn(ui.tstLimit, QStringLiteral("7"));
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue, 7);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 7);
 
     // Shown in milliseconds, stored in seconds, limited by the stored maximum of 0.1 s.
     TypeAndReturn(ui.tstSettle, QStringLiteral("250"));
     QCOMPARE(ui.tstSettle->value(), 100.0);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Settle).realValue, 0.1);
+    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Settle).realValue), 0.1);
     TypeAndReturn(ui.tstSettle, QStringLiteral("5"));
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Settle).realValue, 0.005);
+    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Settle).realValue), 0.005);
 }
 
 void TestSettingsBase::missingLimitLeavesThatSideOpen()
@@ -328,9 +328,9 @@ void TestSettingsBase::missingLimitLeavesThatSideOpen()
     Fixture fixture(database);
 
     TypeAndReturn(fixture.page->ui.tstLimit, QStringLiteral("5000"));
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue, 5000);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 5000);
     TypeAndReturn(fixture.page->ui.tstLimit, QStringLiteral("-3"));
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue, 0);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 0);
 }
 
 void TestSettingsBase::integerEditsNeverOverflow()
@@ -343,11 +343,11 @@ void TestSettingsBase::integerEditsNeverOverflow()
     CVornMotionAxisSettingsBase *page = fixture.page;
 
     page->on_coercedValueChanged(TestSettingsPage::Limit, 1e12, false);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue, 2147483647);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 2147483647);
     page->on_coercedValueChanged(TestSettingsPage::Limit, -7.9, false);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue, -7);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), -7);
     page->on_coercedValueChanged(TestSettingsPage::Limit, std::nan(""), false);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue, -7);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), -7);
 
     QCOMPARE(TestSettingsPage::InstanceAt(2147483647, 1), -1);
     QCOMPARE(TestSettingsPage::InstanceAt(-2, 1), -1);
@@ -383,7 +383,7 @@ void TestSettingsBase::returnStoresOnceAndKeepsTheDialogOpen()
     QCOMPARE(announced.count(), 1);
     QVERIFY(fixture.dialog->isVisible());
     QCOMPARE(fixture.dialog->result(), 0);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue, 42);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 42);
 }
 
 void TestSettingsBase::applyFinishesATypedEdit()
@@ -399,7 +399,7 @@ void TestSettingsBase::applyFinishesATypedEdit()
     fixture.Button(QDialogButtonBox::Apply)->setEnabled(true);
     QMetaObject::invokeMethod(fixture.dialog, "on_applyButton_clicked");
 
-    QCOMPARE(database.Setting(TestSettingsPage::Limit, 0)->value.integerValue, 9);
+    QCOMPARE(qint32(database.Setting(TestSettingsPage::Limit, 0)->value.integerValue), 9);
 }
 
 void TestSettingsBase::pendingCountsPerUnitRescales()
@@ -413,11 +413,11 @@ void TestSettingsBase::pendingCountsPerUnitRescales()
     QCOMPARE(ui.tstVelocity->value(), 5.0);
 
     TypeAndReturn(ui.tstVelocity, QStringLiteral("6"));
-    QCOMPARE(Pending(changes, TestSettingsPage::Velocity).realValue, 12.0);
+    QCOMPARE(double(Pending(changes, TestSettingsPage::Velocity).realValue), 12.0);
 
     fixture.Button(QDialogButtonBox::Apply)->click();
     QCOMPARE(changes->Count(), 0u);
-    QCOMPARE(database.Setting(TestSettingsPage::Velocity, 0)->value.realValue, 12.0);
+    QCOMPARE(double(database.Setting(TestSettingsPage::Velocity, 0)->value.realValue), 12.0);
     QCOMPARE(ui.tstVelocity->value(), 12.0);
 }
 
@@ -439,7 +439,7 @@ void TestSettingsBase::unusableCountsPerUnitDoesNotRescale()
     emit fixture.dialog->UpdateRequired();
     QCOMPARE(fixture.page->ui.tstVelocity->value(), 10.0);
     TypeAndReturn(fixture.page->ui.tstVelocity, QStringLiteral("6"));
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Velocity).realValue, 6.0);
+    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Velocity).realValue), 6.0);
 }
 
 void TestSettingsBase::stepperInOpenLoopScalesBySteps()
@@ -491,17 +491,17 @@ void TestSettingsBase::ioTypeChangeMapsStatesToTheNewGroup()
 
     ui.tstOutputType->setCurrentIndex(ui.tstOutputType->findData(0xA3007B));
 
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::OutputType).integerValue, 0xA3007B);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::OutputState).integerValue, 0xA10073);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::SafeState).integerValue, 0xA1007D);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::OutputType).integerValue), 0xA3007B);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::OutputState).integerValue), 0xA10073);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::SafeState).integerValue), 0xA1007D);
     QCOMPARE(ItemIds(ui.tstOutputState), (QList<qint32>{0xA10072, 0xA10073}));
     QCOMPARE(ui.tstOutputState->currentData().toInt(), 0xA10073);
     QCOMPARE(ItemIds(ui.tstSafeState), (QList<qint32>{0xA1007C, 0xA1007D, 0xA300C9}));
     QCOMPARE(ui.tstSafeState->currentData().toInt(), 0xA1007D);
     QVERIFY(SamePicture(ui.tstOutputPicture, QStringLiteral(":/images/DOsinkingActiveOff.png")));
-    QCOMPARE(database.Setting(TestSettingsPage::OutputState, 0)->value.integerValue,
+    QCOMPARE(qint32(database.Setting(TestSettingsPage::OutputState, 0)->value.integerValue),
              state.value.integerValue);
-    QCOMPARE(database.Setting(TestSettingsPage::SafeState, 0)->value.integerValue,
+    QCOMPARE(qint32(database.Setting(TestSettingsPage::SafeState, 0)->value.integerValue),
              safe.value.integerValue);
 }
 
@@ -555,16 +555,16 @@ void TestSettingsBase::resetToDefaultStoresAtOnce()
 
     actions.first()->trigger();
     QCOMPARE(ui.tstVelocity->value(), 20.0);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Velocity).realValue, 20.0);
+    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Velocity).realValue), 20.0);
 
     // Shown in milliseconds, the default goes through the same conversion as an edit.
     ui.tstSettle->actions().first()->trigger();
     QCOMPARE(ui.tstSettle->value(), 1.0);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::Settle).realValue, 0.001);
+    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Settle).realValue), 0.001);
 
     fixture.Button(QDialogButtonBox::Ok)->click();
-    QCOMPARE(database.Setting(TestSettingsPage::Velocity, 0)->value.realValue, 20.0);
-    QCOMPARE(database.Setting(TestSettingsPage::Settle, 0)->value.realValue, 0.001);
+    QCOMPARE(double(database.Setting(TestSettingsPage::Velocity, 0)->value.realValue), 20.0);
+    QCOMPARE(double(database.Setting(TestSettingsPage::Settle, 0)->value.realValue), 0.001);
 }
 
 void TestSettingsBase::resetToDefaultMapsActiveStateToTheTypesGroup()
@@ -573,7 +573,7 @@ void TestSettingsBase::resetToDefaultMapsActiveStateToTheTypesGroup()
     const Ui::TestSettingsPageClass &ui = fixture.page->ui;
     ui.tstOutputState->actions().first()->trigger();
     QCOMPARE(ui.tstOutputState->currentData().toInt(), 0xA30077);
-    QCOMPARE(Pending(fixture.Changes(), TestSettingsPage::OutputState).integerValue, 0xA30077);
+    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::OutputState).integerValue), 0xA30077);
 }
 
 void TestSettingsBase::resetIsDisabledForTexts()

@@ -150,7 +150,7 @@ void TestSettingsDialog::stepperGetsFirstCompatiblePeriod()
     QCOMPARE(dialog->HostLoopPeriod(), host);
     nVornMCPCD100::AttributeValue value = {};
     QVERIFY(dialog->ChangeList()->ReadValue(loopPeriod, 0, &value));
-    QCOMPARE(value.realValue, expected);
+    QCOMPARE(double(value.realValue), expected);
     QVERIFY(Button(QDialogButtonBox::Apply)->isEnabled());
     QVERIFY(Button(QDialogButtonBox::Ok)->isEnabled());
 }
@@ -271,7 +271,7 @@ void TestSettingsDialog::applyCommitsAndReloads()
 
     Button(QDialogButtonBox::Apply)->click();
 
-    QCOMPARE(database.Setting(loopPeriod, 0)->value.realValue, 0.0002);
+    QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.0002);
     QCOMPARE(dialog->ChangeList()->Count(), 0u);
     QCOMPARE(reloads.count(), 1);
     QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
@@ -296,7 +296,7 @@ void TestSettingsDialog::okCommitsAndCancelDiscards()
     Button(QDialogButtonBox::Ok)->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(database.Setting(loopPeriod, 0)->value.realValue, 0.00025);
+    QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.00025);
 }
 
 void TestSettingsDialog::refusedWriteKeepsTheDialogOpen()
@@ -316,14 +316,14 @@ void TestSettingsDialog::refusedWriteKeepsTheDialogOpen()
     QVERIFY(Button(QDialogButtonBox::Apply)->isEnabled());
     QVERIFY(Button(QDialogButtonBox::Ok)->isEnabled());
     QCOMPARE(dialog->ChangeList()->Count(), 2u);
-    QCOMPARE(database.Setting(loopPeriod, 0)->value.realValue, 0.0001);
+    QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.0001);
 
     // Dropping the refused edit lets the rest through, and the banner goes.
     dialog->ChangeList()->Discard();
     dialog->ChangeList()->StoreValue(loopPeriod, 0, RealValue(0.0002));
     Button(QDialogButtonBox::Apply)->click();
     QVERIFY(!Banner()->isVisible());
-    QCOMPARE(database.Setting(loopPeriod, 0)->value.realValue, 0.0002);
+    QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.0002);
 }
 
 void TestSettingsDialog::deletingWithPendingEditsWritesNothing()
@@ -333,7 +333,7 @@ void TestSettingsDialog::deletingWithPendingEditsWritesNothing()
     dialog->ChangeList()->StoreValue(loopPeriod, 0, RealValue(0.0002));
     dialog.reset();
     QVERIFY(database.WriteLog().isEmpty());
-    QCOMPARE(database.Setting(loopPeriod, 0)->value.realValue, 0.0001);
+    QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.0001);
 }
 
 QTEST_MAIN(TestSettingsDialog)
