@@ -203,13 +203,7 @@ void CVornMotionAxisSettings::ReportLoopRuleProblem(bool invalid)
         QScopedValueRollback<bool> relaying(relayingOwnProblem, true);
         emit InvalidSettings(invalid);
     }
-    if (invalid)
-        openProblems.Open(this, pendingProblemMessage);
-    else
-        openProblems.Close(this);
-    pendingProblemMessage.clear();
-    UpdateButtons(true);
-    UpdateBanner();
+    RecordProblem(this, invalid);
 }
 
 void CVornMotionAxisSettings::SetInvalidSettingsText(const QString &text)
@@ -223,8 +217,11 @@ void CVornMotionAxisSettings::on_invalidSettings(bool invalid)
     if (relayingOwnProblem)
         return;
     const QObject *source = sender();
-    if (!source || loopRuleSharers.contains(source))
-        source = this;
+    RecordProblem(!source || loopRuleSharers.contains(source) ? this : source, invalid);
+}
+
+void CVornMotionAxisSettings::RecordProblem(const QObject *source, bool invalid)
+{
     if (invalid) {
         const QString message = pendingProblemMessage.isEmpty() ? ui->labelInvalidSettings->text()
                                                                 : pendingProblemMessage;
@@ -239,10 +236,11 @@ void CVornMotionAxisSettings::on_invalidSettings(bool invalid)
 
 void CVornMotionAxisSettings::on_changelistSizeChanged(u32 count)
 {
-    if (count == 0)
+    if (count == 0 && !writeFailureMessage.isEmpty()) {
         writeFailureMessage.clear();
+        UpdateBanner();
+    }
     UpdateButtons(count != 0);
-    UpdateBanner();
 }
 
 // OK follows the open problems alone; Apply also needs `enableApply`.
@@ -262,7 +260,7 @@ void CVornMotionAxisSettings::UpdateBanner()
     } else if (!writeFailureMessage.isEmpty()) {
         banner->setText(writeFailureMessage);
         banner->show();
-    } else if (banner->isVisibleTo(this)) {
+    } else {
         banner->setText(PlainBannerText());
         banner->hide();
     }

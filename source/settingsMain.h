@@ -61,6 +61,7 @@ public slots:
 private:
     void ConnectButtons();
     void ReportLoopRuleProblem(bool invalid);
+    void RecordProblem(const QObject *source, bool invalid);
     void FinishPendingEdit();
     bool CommitChanges();
     void UpdateButtons(bool enableApply);

@@ -104,6 +104,7 @@ void TestSettingsDialog::newDialog()
     QVERIFY(Button(QDialogButtonBox::Help));
     QVERIFY(Button(QDialogButtonBox::Cancel));
     QVERIFY(!Banner()->isVisible());
+    QVERIFY(Banner()->text().contains(QStringLiteral("color:#dc143c;\">Invalid Settings!")));
     QCOMPARE(CVornMotionAxisConfiguration::GetCurrentPage(dialog.get()), 0xA300D5);
     QCOMPARE(dialog->HostLoopPeriod(), 0.01);
 }
