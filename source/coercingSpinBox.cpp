@@ -25,6 +25,11 @@ void CCoercingSpinBox::FinishEdit()
     onValueChanged();
 }
 
+void CCoercingSpinBox::AbandonEdit()
+{
+    edited = false;
+}
+
 void CCoercingSpinBox::Announce(double value)
 {
     emit CoercedValueChanged(long(attribute), value, isDouble);

@@ -21,6 +21,8 @@ public:
 
     // Takes a typed but unfinished edit as finished, as leaving the box would.
     void FinishEdit();
+    // Forgets a typed but unfinished edit, so that leaving the box announces nothing.
+    void AbandonEdit();
 
     // Announces `value` as if the user had entered it (used by "Reset to Default").
     void Announce(double value);

@@ -266,20 +266,20 @@ void CVornMotionAxisSettings::UpdateBanner()
     }
 }
 
-void CVornMotionAxisSettings::FinishPendingEdit()
+CCoercingSpinBox *CVornMotionAxisSettings::FocusedSpinBox() const
 {
     for (QWidget *widget = focusWidget(); widget; widget = widget->parentWidget()) {
-        if (auto *spinBox = qobject_cast<CCoercingSpinBox *>(widget)) {
-            spinBox->FinishEdit();
-            return;
-        }
+        if (auto *spinBox = qobject_cast<CCoercingSpinBox *>(widget))
+            return spinBox;
     }
+    return nullptr;
 }
 
 bool CVornMotionAxisSettings::CommitChanges()
 {
     // A value typed just before a keyboard shortcut has not finished its edit yet.
-    FinishPendingEdit();
+    if (CCoercingSpinBox *spinBox = FocusedSpinBox())
+        spinBox->FinishEdit();
     if (!openProblems.IsEmpty())
         return false;
     if (changeList->Commit() >= 0)
@@ -308,6 +308,9 @@ void CVornMotionAxisSettings::accept()
 
 void CVornMotionAxisSettings::reject()
 {
+    // Closing moves the focus, which would otherwise finish a typed edit after the discard.
+    if (CCoercingSpinBox *spinBox = FocusedSpinBox())
+        spinBox->AbandonEdit();
     changeList->Discard();
     QDialog::reject();
 }

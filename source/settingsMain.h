@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QSet>
 
+class CCoercingSpinBox;
 class CmxProvider;
 class CVornMotionAxisConfiguration;
 class CVornMotionAxisSettingsGMode;
@@ -62,7 +63,7 @@ private:
     void ConnectButtons();
     void ReportLoopRuleProblem(bool invalid);
     void RecordProblem(const QObject *source, bool invalid);
-    void FinishPendingEdit();
+    CCoercingSpinBox *FocusedSpinBox() const;
     bool CommitChanges();
     void UpdateButtons(bool enableApply);
     void UpdateBanner();

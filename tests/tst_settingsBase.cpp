@@ -152,6 +152,7 @@ private slots:
     void focusChangeWithoutEditStoresNothing();
     void returnStoresOnceAndKeepsTheDialogOpen();
     void applyFinishesATypedEdit();
+    void cancelDropsATypedEdit();
     void pendingCountsPerUnitRescales();
     void unusableCountsPerUnitDoesNotRescale_data();
     void unusableCountsPerUnitDoesNotRescale();
@@ -400,6 +401,20 @@ void TestSettingsBase::applyFinishesATypedEdit()
     QMetaObject::invokeMethod(fixture.dialog, "on_applyButton_clicked");
 
     QCOMPARE(qint32(database.Setting(TestSettingsPage::Limit, 0)->value.integerValue), 9);
+}
+
+void TestSettingsBase::cancelDropsATypedEdit()
+{
+    Fixture fixture(database);
+    CCoercingSpinBox *box = fixture.page->ui.tstLimit;
+    box->setFocus();
+    box->findChild<QLineEdit *>()->selectAll();
+    QTest::keyClicks(box->findChild<QLineEdit *>(), QStringLiteral("9"));
+
+    fixture.Button(QDialogButtonBox::Cancel)->click();
+    fixture.page->ui.tstSettle->setFocus();
+
+    QCOMPARE(fixture.Changes()->Count(), 0u);
 }
 
 void TestSettingsBase::pendingCountsPerUnitRescales()
