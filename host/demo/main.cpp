@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QDialog>
 #include <QDir>
+#include <QFont>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -84,6 +85,10 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vornac-demo"));
+    // Offscreen there is no desktop theme to choose a font, and Qt 5 then falls back to 12 points;
+    // use the size a desktop would.
+    if (QApplication::platformName() == QLatin1String("offscreen"))
+        QApplication::setFont(QFont(QApplication::font().family(), 9));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
