@@ -45,7 +45,7 @@ QString WriteFailureText(const CVornMotionChangeList::WriteFailure &failure)
 {
     QString name = GetDictionaryName(failure.id);
     if (name.isEmpty())
-        name = QStringLiteral("0x%1").arg(failure.id, 6, 16, QLatin1Char('0')).toUpper();
+        name = QStringLiteral("0x") + QString::number(failure.id, 16).toUpper();
     return QStringLiteral("The setting \"%1\" could not be written. Nothing was saved; "
                           "your changes are still pending.")
         .arg(name.toHtmlEscaped());

@@ -319,6 +319,13 @@ void TestSettingsDialog::refusedWriteKeepsTheDialogOpen()
     QCOMPARE(dialog->ChangeList()->Count(), 2u);
     QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.0001);
 
+    // A setting the dictionary does not name is named by its identifier.
+    database.SetSetting(0xA3FFF0, 0, IntegerSetting(1, true));
+    dialog->ChangeList()->Discard();
+    dialog->ChangeList()->StoreValue(0xA3FFF0, 0, IntegerValue(2));
+    Button(QDialogButtonBox::Apply)->click();
+    QVERIFY2(Banner()->text().contains(QStringLiteral("\"0xA3FFF0\"")), qPrintable(Banner()->text()));
+
     // Dropping the refused edit lets the rest through, and the banner goes.
     dialog->ChangeList()->Discard();
     dialog->ChangeList()->StoreValue(loopPeriod, 0, RealValue(0.0002));
