@@ -75,32 +75,34 @@ bool CVornMotionAxisSettingsBase::StoreSelectedId(AttributeId attr, quint32 inde
 bool CVornMotionAxisSettingsBase::StoreSelectedReal(AttributeId attr, quint32 index,
                                                     const QComboBox *combo, int comboIndex)
 {
-    double real = 0.0;
-    if (changeList->loading || !combo || !ComboItems::RealAt(combo, comboIndex, &real))
-        return false;
     AttributeValue value = {};
+    double real = 0.0;
+    if (!combo || !ComboItems::RealAt(combo, comboIndex, &real))
+        return false;
     value.realValue = real;
-    SetValue(attr, index, value);
-    return true;
+    return StoreUnlessLoading(attr, index, value);
 }
 
 bool CVornMotionAxisSettingsBase::StoreId(AttributeId attr, quint32 index, qint32 id)
 {
-    if (changeList->loading)
-        return false;
     AttributeValue value = {};
     value.integerValue = id;
-    SetValue(attr, index, value);
-    return true;
+    return StoreUnlessLoading(attr, index, value);
 }
 
 bool CVornMotionAxisSettingsBase::StoreBoolean(AttributeId attr, quint32 index, bool value)
 {
-    if (changeList->loading)
-        return false;
     AttributeValue stored = {};
     stored.booleanValue = value ? 1 : 0;
-    SetValue(attr, index, stored);
+    return StoreUnlessLoading(attr, index, stored);
+}
+
+bool CVornMotionAxisSettingsBase::StoreUnlessLoading(AttributeId attr, quint32 index,
+                                                     const AttributeValue &value)
+{
+    if (changeList->loading)
+        return false;
+    SetValue(attr, index, value);
     return true;
 }
 

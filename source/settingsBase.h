@@ -157,6 +157,8 @@ protected:
     qint32 secondaryIndex = 0;
 
 private:
+    bool StoreUnlessLoading(nVornMCPCD100::AttributeId attr, quint32 index,
+                            const nVornMCPCD100::AttributeValue &value);
     qint32 MapIoStateValue(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId attr,
                            quint32 index, qint32 &value);
     void FillIoStateComboBox(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId stateAttr,

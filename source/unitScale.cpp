@@ -120,18 +120,23 @@ double CVornMotionUnitScale::CountsPerUnit() const
 double CVornMotionUnitScale::StoredCountsPerUnit() const
 {
     const std::optional<Source> source = CountsPerUnitSource();
-    if (!source)
-        return 1.0;
+    return source ? StoredValue(*source) : 1.0;
+}
+
+double CVornMotionUnitScale::StoredValue(const Source &source) const
+{
     AttributeValue value = {};
-    db->GetAttribute(source->id, source->index, &value);
+    db->GetAttribute(source.id, source.index, &value);
     return value.realValue;
 }
 
 std::optional<CVornMotionUnitScale::Factors> CVornMotionUnitScale::RescaleFactors() const
 {
-    if (!IsCountsPerUnitPending())
+    // Worked out once: every scaled value shown or stored asks.
+    const std::optional<Source> source = CountsPerUnitSource();
+    if (!source || !changeList->Contains(source->id, source->index))
         return std::nullopt;
-    const Factors factors = {CountsPerUnit(), StoredCountsPerUnit()};
+    const Factors factors = {reader.ReadReal(source->id, source->index), StoredValue(*source)};
     if (!IsUsableFactor(factors.pending) || !IsUsableFactor(factors.stored))
         return std::nullopt;
     return factors;

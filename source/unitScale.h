@@ -47,6 +47,7 @@ private:
     // Nothing unless a counts-per-unit value is pending and both it and the committed one are
     // usable factors (finite, not zero).
     std::optional<Factors> RescaleFactors() const;
+    double StoredValue(const Source &source) const;
     QString ReadUnitsText(nVornMCPCD100::AttributeId id, qint32 index) const;
 
     nVornMCPCD100::iMotionConfigurationDatabase *db;
