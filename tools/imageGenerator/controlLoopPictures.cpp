@@ -41,13 +41,7 @@ void smallLabel(QPainter &painter, const QRectF &box, int flags, const QString &
 // A gain block: one name per line, each a setting of the page.
 void gainBlock(QPainter &painter, const QRectF &box, const QStringList &gains)
 {
-    painter.setPen(style::pen(style::stroke, 2.0));
-    painter.setBrush(style::blockFill);
-    painter.drawRoundedRect(box, 4.0, 4.0);
-    const qreal line = box.height() / gains.size();
-    for (int row = 0; row < gains.size(); ++row)
-        style::text(painter, QRectF(box.left(), box.top() + row * line, box.width(), line),
-                    Qt::AlignCenter, gains.at(row), style::font(12, true));
+    style::block(painter, box, gains, style::font(12, true));
 }
 
 // The integrator's output is held between two levels: a flat, a ramp and a flat.

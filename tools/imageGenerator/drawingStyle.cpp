@@ -96,6 +96,17 @@ void text(QPainter &painter, const QRectF &box, int flags, const QString &words,
     painter.drawText(box, flags, words);
     painter.restore();
 }
+
+void block(QPainter &painter, const QRectF &box, const QStringList &lines, const QFont &font)
+{
+    painter.setPen(pen(stroke, 2.0));
+    painter.setBrush(blockFill);
+    painter.drawRoundedRect(box, 4.0, 4.0);
+    const qreal line = box.height() / lines.size();
+    for (int row = 0; row < lines.size(); ++row)
+        text(painter, QRectF(box.left(), box.top() + row * line, box.width(), line),
+             Qt::AlignCenter, lines.at(row), font);
+}
 } // namespace style
 
 PictureWriter::PictureWriter(const QString &folder)

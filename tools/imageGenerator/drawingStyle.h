@@ -44,6 +44,9 @@ void arrow(QPainter &painter, const QPointF &from, const QPointF &to, qreal widt
 
 void text(QPainter &painter, const QRectF &box, int flags, const QString &words, const QFont &font,
           const QColor &colour = stroke);
+
+// A block of a signal diagram with its lines of text stacked evenly inside.
+void block(QPainter &painter, const QRectF &box, const QStringList &lines, const QFont &font);
 } // namespace style
 
 // Writes the pictures under one folder and remembers their names for the resource file.

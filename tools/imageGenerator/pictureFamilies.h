@@ -8,5 +8,6 @@ bool writeIoStatePictures(PictureWriter &writer);
 bool writeIconPictures(PictureWriter &writer);
 bool writeOverviewPictures(PictureWriter &writer);
 bool writeControlLoopPictures(PictureWriter &writer);
+bool writeEncoderPictures(PictureWriter &writer);
 
 #endif
