@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 
 #include <cmath>
 #include <limits>
@@ -112,6 +113,36 @@ bool CVornMotionAxisSettingsBase::StoreText(AttributeId attr, quint32 index, con
         return false;
     SetStringValue(attr, index, text);
     return true;
+}
+
+void CVornMotionAxisSettingsBase::EditUnitsText(AttributeId attr, quint32 index, QComboBox *combo,
+                                                const QString &text)
+{
+    if (changeList->loading || !combo)
+        return;
+    if (text.size() > CVornMotionUnitScale::LongestUnitsText) {
+        CVornMotionLoadingGuard loading(changeList);
+        combo->setEditText(GetStringValue(attr, index, CVornMotionUnitScale::UnitsTextCapacity));
+        return;
+    }
+    SetStringValue(attr, index, text);
+    // The reload rewrites the edit text, which would move the cursor to its end.
+    QLineEdit *edit = combo->lineEdit();
+    const int cursor = edit ? edit->cursorPosition() : 0;
+    emit UpdateAllSettingsPages();
+    if (edit)
+        edit->setCursorPosition(cursor);
+}
+
+void CVornMotionAxisSettingsBase::MarkInvalid(QWidget *widget, bool invalid)
+{
+    if (!widget)
+        return;
+    const QString selector = qobject_cast<QComboBox *>(widget) ? QStringLiteral("QComboBox")
+                                                               : QStringLiteral("QDoubleSpinBox");
+    widget->setStyleSheet(QStringLiteral("%1 {background: %2}")
+                              .arg(selector, invalid ? QStringLiteral("red")
+                                                     : QStringLiteral("white")));
 }
 
 void CVornMotionAxisSettingsBase::AddProperty(UIProperty *property)

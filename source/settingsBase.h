@@ -140,6 +140,14 @@ protected:
     bool StoreId(nVornMCPCD100::AttributeId attr, quint32 index, qint32 id);
     bool StoreBoolean(nVornMCPCD100::AttributeId attr, quint32 index, bool value);
     bool StoreText(nVornMCPCD100::AttributeId attr, quint32 index, const QString &text);
+    // A units text typed into `combo`: stored at once and every page reloaded with the cursor
+    // kept where it was; a text too long for the database is refused and the stored one put
+    // back. Nothing happens while `loading` is set.
+    void EditUnitsText(nVornMCPCD100::AttributeId attr, quint32 index, QComboBox *combo,
+                       const QString &text);
+
+    // Paints a spin box or combo box red while it takes part in an open problem, white after.
+    static void MarkInvalid(QWidget *widget, bool invalid);
 
     // Appends a binding to the property table; the page owns it from then on.
     void AddProperty(UIProperty *property);

@@ -12,9 +12,6 @@ using namespace AxisIds;
 
 namespace {
 
-// Units texts hold up to 512 characters.
-const qint32 unitsTextCapacity = 513;
-
 bool IsUsableFactor(double value)
 {
     return std::isfinite(value) && value != 0.0;
@@ -80,7 +77,7 @@ QString CVornMotionUnitScale::ReadUnitsText(nVornMCPCD100::AttributeId id, qint3
 {
     if (index < 0)
         return QString();
-    return reader.ReadString(id, quint32(index), unitsTextCapacity);
+    return reader.ReadString(id, quint32(index), UnitsTextCapacity);
 }
 
 std::optional<CVornMotionUnitScale::Source> CVornMotionUnitScale::CountsPerUnitSource() const

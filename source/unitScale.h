@@ -14,6 +14,10 @@
 class CVornMotionUnitScale
 {
 public:
+    // Units texts hold up to this many characters; longer ones are refused.
+    static constexpr qint32 LongestUnitsText = 512;
+    static constexpr qint32 UnitsTextCapacity = LongestUnitsText + 1;
+
     CVornMotionUnitScale(nVornMCPCD100::iMotionConfigurationDatabase *db,
                          const CVornMotionChangeList *changeList);
 

@@ -7,9 +7,14 @@
 
 #include <vornac/VornMotionAxisConfiguration.h>
 
+#include "coercingSpinBox.h"
+
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 // A shipped axis profile, loaded as the demo host loads it.
@@ -21,6 +26,22 @@ inline bool LoadProfile(CAxisDatabase &database, const QString &name)
     if (!loaded)
         qWarning("%s", qPrintable(error));
     return loaded;
+}
+
+inline QStringList ComboTexts(const QComboBox *combo)
+{
+    QStringList texts;
+    for (int item = 0; item < combo->count(); ++item)
+        texts.append(combo->itemText(item));
+    return texts;
+}
+
+inline QStringList TableRows(const QTableWidget *table)
+{
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row)
+        rows.append(table->item(row, 0)->text());
+    return rows;
 }
 
 // A dialog of the module as a host creates it, found again through its widgets' object names.
@@ -45,6 +66,15 @@ public:
     QPushButton *Button(QDialogButtonBox::StandardButton which) const
     {
         return Find<QDialogButtonBox>("buttonBox")->button(which);
+    }
+    // Types into a spin box as a user does and finishes the edit with Return.
+    void TypeInto(const char *name, const QString &text) const
+    {
+        auto *box = Find<CCoercingSpinBox>(name);
+        box->setFocus();
+        box->findChild<QLineEdit *>()->selectAll();
+        QTest::keyClicks(box->findChild<QLineEdit *>(), text);
+        QTest::keyClick(box, Qt::Key_Return);
     }
     QLabel *Banner() const { return Find<QLabel>("labelInvalidSettings"); }
     CVornMotionChangeList *Changes() const { return settings->ChangeList(); }

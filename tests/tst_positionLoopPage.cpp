@@ -32,22 +32,6 @@ void SetValueOf(CAxisDatabase &database, quint32 id, qint32 integer, double real
     database.SetSetting(id, 0, setting);
 }
 
-QStringList Texts(const QComboBox *combo)
-{
-    QStringList texts;
-    for (int item = 0; item < combo->count(); ++item)
-        texts.append(combo->itemText(item));
-    return texts;
-}
-
-QStringList Rows(const QTableWidget *table)
-{
-    QStringList rows;
-    for (int row = 0; row < table->rowCount(); ++row)
-        rows.append(table->item(row, 0)->text());
-    return rows;
-}
-
 // The dialog of an axis, with its position loop page shown.
 struct PositionLoop : HostDialog
 {
@@ -58,14 +42,6 @@ struct PositionLoop : HostDialog
         Find<QToolButton>("gmodePositionLoop")->click();
     }
     QComboBox *Rate() const { return Find<QComboBox>("positionLoopRate"); }
-    void TypeInto(const char *name, const QString &text) const
-    {
-        auto *box = Find<CCoercingSpinBox>(name);
-        box->setFocus();
-        box->findChild<QLineEdit *>()->selectAll();
-        QTest::keyClicks(box->findChild<QLineEdit *>(), text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
 };
 
 } // namespace
@@ -100,7 +76,7 @@ void TestPositionLoopPage::periodsFitTheHostPeriod()
 {
     PositionLoop page(database);
     QCOMPARE(CVornMotionAxisConfiguration::GetCurrentPage(page.dialog), 0xA300AA);
-    QCOMPARE(Texts(page.Rate()), (QStringList{"0.1", "0.05", "0.0625", "0.125", "0.2", "0.25",
+    QCOMPARE(ComboTexts(page.Rate()), (QStringList{"0.1", "0.05", "0.0625", "0.125", "0.2", "0.25",
                                               "0.5"}));
     QCOMPARE(page.Rate()->currentText(), QStringLiteral("0.1"));
     QCOMPARE(page.Find<QStackedWidget>("positionLoopRateStack")->currentIndex(), 0);
@@ -131,15 +107,15 @@ void TestPositionLoopPage::hostPeriodArrivingLaterIsHonoured()
     HostDialog host(database);
     CVornMotionAxisConfiguration::SetStartPage(host.dialog, 0xA300AA);
     auto *rate = host.Find<QComboBox>("positionLoopRate");
-    QVERIFY(Texts(rate).size() > 2);
+    QVERIFY(ComboTexts(rate).size() > 2);
     CVornMotionAxisConfiguration::SetHostLoopRate(host.dialog, 0.000125);
-    QCOMPARE(Texts(rate), (QStringList{"0.1", "0.0625"}));
+    QCOMPARE(ComboTexts(rate), (QStringList{"0.1", "0.0625"}));
 }
 
 void TestPositionLoopPage::incompatibleChoiceRaisesTheBannerAndStoresNothing()
 {
     PositionLoop page(database, 0.0002);
-    QCOMPARE(Texts(page.Rate()), (QStringList{"0.1", "0.05"}));
+    QCOMPARE(ComboTexts(page.Rate()), (QStringList{"0.1", "0.05"}));
     QWidget *loopPage = page.Find<QWidget>("CVornMotionAxisSettingsPositionLoopClass");
     QSignalSpy reports(loopPage, SIGNAL(InvalidSettings(bool)));
 
@@ -194,13 +170,13 @@ void TestPositionLoopPage::sectionsListedByGainSetsAndLocation()
 {
     {
         PositionLoop page(database);
-        QCOMPARE(Rows(page.Find<QTableWidget>("positionLoopTable")),
+        QCOMPARE(TableRows(page.Find<QTableWidget>("positionLoopTable")),
                  (QStringList{"Gains", "Rates", "Limits", "Gain Sets", "Location"}));
     }
     SetValueOf(database, gainSets, 1);
     PositionLoop page(database);
     auto *table = page.Find<QTableWidget>("positionLoopTable");
-    QCOMPARE(Rows(table), (QStringList{"Gains", "Rates", "Limits", "Location"}));
+    QCOMPARE(TableRows(table), (QStringList{"Gains", "Rates", "Limits", "Location"}));
     table->setCurrentCell(3, 0);
     QCOMPARE(page.Find<QStackedWidget>("positionLoopAttributeStack")->currentIndex(), 4);
     table->setCurrentCell(2, 0);
@@ -212,7 +188,7 @@ void TestPositionLoopPage::gainSetSelectionReloadsPerGainSetControls()
     SetValueOf(database, multiple, 1);
     PositionLoop page(database);
     auto *sets = page.Find<QComboBox>("cntPmodeGainSets");
-    QCOMPARE(Texts(sets), (QStringList{"Gain Set 1", "Gain Set 2"}));
+    QCOMPARE(ComboTexts(sets), (QStringList{"Gain Set 1", "Gain Set 2"}));
     QCOMPARE(page.Find<QGroupBox>("gainsGroupBox")->title(), QStringLiteral("Gains (Gain Set 1)"));
     QVERIFY(page.Find<QComboBox>("cntUseGainsWhen")->isHidden());
 
@@ -258,7 +234,7 @@ void TestPositionLoopPage::driveLoopShowsTheDriveGains()
     QVERIFY(LoadProfile(database, QStringLiteral("servoDriveLoop.json")));
     PositionLoop page(database);
     QCOMPARE(page.Find<QStackedWidget>("positionLoopGainsStack")->currentIndex(), 1);
-    QCOMPARE(Rows(page.Find<QTableWidget>("positionLoopTable")),
+    QCOMPARE(TableRows(page.Find<QTableWidget>("positionLoopTable")),
              (QStringList{"Gains", "Rates", "Limits", "Gain Sets"}));
     QCOMPARE(page.Find<QLabel>("positionLoopPicture")->pixmap(Qt::ReturnByValue).toImage(),
              QPixmap(QStringLiteral(":/images/DriveControlGainsPLoop_small.PNG")).toImage());

@@ -300,8 +300,6 @@ void CVornMotionSettingsPositionLoop::on_invalidSettings(bool state)
         ui.positionLoopAttributeStack->setCurrentIndex(ratesPage);
         ui.positionLoopTable->setCurrentCell(ratesRow, 0);
     }
-    const QString colour = state ? QStringLiteral("red") : QStringLiteral("white");
-    ui.positionLoopRate->setStyleSheet(QStringLiteral("QComboBox {background: %1}").arg(colour));
-    ui.cntTmodeLoopRate->setStyleSheet(
-        QStringLiteral("QDoubleSpinBox {background: %1}").arg(colour));
+    MarkInvalid(ui.positionLoopRate, state);
+    MarkInvalid(ui.cntTmodeLoopRate, state);
 }
