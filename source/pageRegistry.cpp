@@ -1,7 +1,9 @@
 #include "pageRegistry.h"
 
+#include "pages/encoderPage.h"
 #include "pages/generalPage.h"
 #include "pages/positionLoopPage.h"
+#include "pages/trajectoryPage.h"
 
 namespace {
 
@@ -17,7 +19,7 @@ const PageEntry pages[] = {
     {0xA300D5, "General", "gmodeSetup", 0xA300D5, "dt/eng/generated/AxisConfig_General.html",
      Create<CVornMotionAxisSettingsGeneral>},
     {0xA300D6, "Trajectory", "gmodeTrajectory", 0xA300D6,
-     "dt/eng/generated/AxisConfig_Trajectory.html", nullptr},
+     "dt/eng/generated/AxisConfig_Trajectory.html", Create<CVornMotionAxisSettingsTrajectory>},
     {0xA300AA, "Position loop", "gmodePositionLoop", 0xA300AA,
      "dt/eng/generated/AxisConfig_ControlLoop.html", Create<CVornMotionSettingsPositionLoop>},
     {0xA300AC, "Velocity loop", "gmodeMultiPurpose", 0xA300AC,
@@ -27,7 +29,7 @@ const PageEntry pages[] = {
     {0xA300D7, "Stepper", "gmodeMultiPurpose", 0xA300D7,
      "dt/eng/generated/AxisConfig_Stepper.html", nullptr},
     {0xA300DD, "Encoder", "gmodeEnc", 0xA300DD, "dt/eng/generated/AxisConfig_Encoder.html",
-     nullptr},
+     Create<CVornMotionAxisSettingsEncoder>},
     {0xA300D8, "Limits and home", "gmodeLimitsAndHome", 0xC2000B,
      "dt/eng/generated/AxisConfig_LimHome.html", nullptr},
     {0xA300DB, "Digital IO", "gmodeDigitalIO", 0xA300DB,

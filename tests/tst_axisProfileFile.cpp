@@ -346,12 +346,15 @@ void tst_axisProfileFile::shippedProfilesLoad_data()
     QTest::addColumn<int>("axisType");
     QTest::addColumn<int>("feedback");
     QTest::addColumn<int>("encoders");
+    QTest::addColumn<int>("firstEncoder");
     QTest::addColumn<QStringList>("units");
     QTest::addColumn<bool>("servoOnly");
-    QTest::newRow("servo") << "servo.json" << 0xA3006B << 0xA3006D << 2
+    QTest::newRow("servo") << "servo.json" << 0xA3006B << 0xA3006D << 2 << 0
                            << QStringList({"mm", "rev"}) << true;
-    QTest::newRow("stepper") << "stepper.json" << 0xA3006C << 0xA300BE << 1
+    QTest::newRow("stepper") << "stepper.json" << 0xA3006C << 0xA300BE << 1 << 0
                              << QStringList({"mm"}) << false;
+    QTest::newRow("second axis") << "servoSecondAxis.json" << 0xA3006B << 0xA3006D << 2 << 2
+                                 << QStringList({"mm", "rev"}) << true;
 }
 
 void tst_axisProfileFile::shippedProfilesLoad()
@@ -360,6 +363,7 @@ void tst_axisProfileFile::shippedProfilesLoad()
     QFETCH(int, axisType);
     QFETCH(int, feedback);
     QFETCH(int, encoders);
+    QFETCH(int, firstEncoder);
     QFETCH(QStringList, units);
     QFETCH(bool, servoOnly);
     const QString folder = qEnvironmentVariable("VORNAC_PROFILE_DIR");
@@ -383,14 +387,19 @@ void tst_axisProfileFile::shippedProfilesLoad()
     QVERIFY(database.IsAttributeReadOnly(0xA300C6, 0));
     QVERIFY(database.GetAttributeMaximum(0xA3004B, 0, &value) >= 0);
     QCOMPARE(double(value.realValue), 0.0005);
+    QVERIFY(database.GetAttribute(0xA10061, 0, &value) >= 0);
+    QCOMPARE(int(value.integerValue), firstEncoder);
     for (int i = 0; i < units.size(); ++i) {
+        const uint32_t encoder = uint32_t(firstEncoder + i);
         char16_t buffer[16];
         int32_t capacity = 16;
-        QVERIFY(database.GetAttributeString(0xA30034, uint32_t(i), &capacity, buffer) >= 0);
+        QVERIFY(database.GetAttributeString(0xA30034, encoder, &capacity, buffer) >= 0);
         QCOMPARE(QString(reinterpret_cast<const QChar *>(buffer)), units.at(i));
-        QVERIFY(database.IsAttributeSupported(0xA30035, uint32_t(i)));
+        QVERIFY(database.IsAttributeSupported(0xA30035, encoder));
     }
-    QVERIFY(!database.IsAttributeSupported(0xA30035, uint32_t(encoders)));
+    QVERIFY(!database.IsAttributeSupported(0xA30035, uint32_t(firstEncoder + encoders)));
+    if (firstEncoder > 0)
+        QVERIFY(!database.IsAttributeSupported(0xA30035, 0));
     QCOMPARE(database.IsAttributeSupported(0xA300C8, 0), servoOnly);
     QCOMPARE(database.IsAttributeSupported(0xA300AC, 0), servoOnly);
 
