@@ -20,6 +20,7 @@ const AttributeId analogCountsPerUnit = 0xA30041;
 const AttributeId positionLoopPeriod = 0xA3004B;
 const AttributeId encoderCount = 0xA300C6;
 const AttributeId firstEncoder = 0xA10061;
+const AttributeId firstGainSet = 0xA10060;
 
 // Values of the axis type.
 const qint32 servoAxis = 0xA3006B;

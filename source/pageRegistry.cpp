@@ -3,7 +3,9 @@
 #include "pages/encoderPage.h"
 #include "pages/generalPage.h"
 #include "pages/positionLoopPage.h"
+#include "pages/stepperPage.h"
 #include "pages/trajectoryPage.h"
+#include "pages/velocityLoopPage.h"
 
 namespace {
 
@@ -23,11 +25,11 @@ const PageEntry pages[] = {
     {0xA300AA, "Position loop", "gmodePositionLoop", 0xA300AA,
      "dt/eng/generated/AxisConfig_ControlLoop.html", Create<CVornMotionSettingsPositionLoop>},
     {0xA300AC, "Velocity loop", "gmodeMultiPurpose", 0xA300AC,
-     "dt/eng/generated/AxisConfig_VelocityLoop.html", nullptr},
+     "dt/eng/generated/AxisConfig_VelocityLoop.html", Create<CVornMotionSettingsVelocityLoop>},
     {0xA300EE, "Drive command", "gmodeMultiPurpose", 0xA300E5,
      "dt/eng/generated/AxisConfig_DriveCommand.html", nullptr},
     {0xA300D7, "Stepper", "gmodeMultiPurpose", 0xA300D7,
-     "dt/eng/generated/AxisConfig_Stepper.html", nullptr},
+     "dt/eng/generated/AxisConfig_Stepper.html", Create<CVornMotionAxisSettingsStepper>},
     {0xA300DD, "Encoder", "gmodeEnc", 0xA300DD, "dt/eng/generated/AxisConfig_Encoder.html",
      Create<CVornMotionAxisSettingsEncoder>},
     {0xA300D8, "Limits and home", "gmodeLimitsAndHome", 0xC2000B,

@@ -56,6 +56,15 @@ nVornMCPCD100::AttributeId CVornMotionSectionTable::SectionOf(int row) const
     return row >= 0 && row < rows.size() ? rows.at(row).section : 0;
 }
 
+int CVornMotionSectionTable::RowOf(nVornMCPCD100::AttributeId section) const
+{
+    for (int row = 0; section != 0 && row < rows.size(); ++row) {
+        if (rows.at(row).section == section)
+            return row;
+    }
+    return -1;
+}
+
 int CVornMotionSectionTable::RowCount() const
 {
     return rows.size();

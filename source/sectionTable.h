@@ -31,6 +31,8 @@ public:
     int StackPageOf(int row) const;
     // The section identifier of `row`, or 0 for an appended row or no row.
     nVornMCPCD100::AttributeId SectionOf(int row) const;
+    // The row of `section`, or -1 when it is not listed.
+    int RowOf(nVornMCPCD100::AttributeId section) const;
     int RowCount() const;
 
 private:

@@ -162,6 +162,14 @@ quint32 CVornMotionAxisSettingsBase::IndexOf(const UIProperty *property) const
     }
 }
 
+void CVornMotionAxisSettingsBase::StartInstancesAt(AttributeId firstInstance)
+{
+    AttributeValue first;
+    GetValue(firstInstance, 0, first);
+    instanceBase = InstanceAt(first.integerValue, 0);
+    instanceIndex = instanceBase;
+}
+
 qint32 CVornMotionAxisSettingsBase::InstanceAt(qint64 base, qint64 offset)
 {
     const qint64 index = base + offset;
@@ -397,23 +405,30 @@ void CVornMotionAxisSettingsBase::ConnectCoercion(CCoercingSpinBox *box)
 void CVornMotionAxisSettingsBase::on_coercedValueChanged(long attr, double curValue,
                                                          bool dataTypeDouble)
 {
-    if (changeList->loading)
+    AttributeValue value;
+    if (changeList->loading || !CoercedValue(attr, curValue, dataTypeDouble, value))
         return;
-    AttributeValue value = {};
+    // An edit lands at the index its box shows.
+    const UIProperty *binding = PropertyOfWidget(sender());
+    SetValue(AttributeId(attr), binding ? IndexOf(binding) : 0, value);
+}
+
+bool CVornMotionAxisSettingsBase::CoercedValue(long attr, double curValue, bool dataTypeDouble,
+                                               AttributeValue &value)
+{
+    value = AttributeValue();
     if (dataTypeDouble) {
         // Periods shown in milliseconds are stored in seconds.
         const bool milliseconds = UIPropertyDoubleSpinBox::IsShownInMilliseconds(AttributeId(attr));
         value.realValue = milliseconds ? curValue / 1000.0 : curValue;
-    } else {
-        if (std::isnan(curValue))
-            return;
-        const double clamped = qBound(double(std::numeric_limits<qint32>::min()), curValue,
-                                      double(std::numeric_limits<qint32>::max()));
-        value.integerValue = qint32(std::trunc(clamped));
+        return true;
     }
-    // An edit lands at the index its box shows.
-    const UIProperty *binding = PropertyOfWidget(sender());
-    SetValue(AttributeId(attr), binding ? IndexOf(binding) : 0, value);
+    if (std::isnan(curValue))
+        return false;
+    const double clamped = qBound(double(std::numeric_limits<qint32>::min()), curValue,
+                                  double(std::numeric_limits<qint32>::max()));
+    value.integerValue = qint32(std::trunc(clamped));
+    return true;
 }
 
 void CVornMotionAxisSettingsBase::on_updateControls()

@@ -149,10 +149,18 @@ protected:
     // Paints a spin box or combo box red while it takes part in an open problem, white after.
     static void MarkInvalid(QWidget *widget, bool invalid);
 
+    // The value a finished spin-box edit stores: seconds for what is shown in milliseconds, an
+    // integer truncated toward zero for integer settings. False when there is nothing to store.
+    static bool CoercedValue(long attr, double curValue, bool dataTypeDouble,
+                             nVornMCPCD100::AttributeValue &value);
+
     // Appends a binding to the property table; the page owns it from then on.
     void AddProperty(UIProperty *property);
     // The attribute index a binding uses, by its index source.
     quint32 IndexOf(const UIProperty *property) const;
+    // The page lists instances from the index that `firstInstance` holds: both the base and the
+    // instance shown start there.
+    void StartInstancesAt(nVornMCPCD100::AttributeId firstInstance);
     // base + offset as an instance index, or -1 ("no instance") outside 0 … INT32_MAX.
     static qint32 InstanceAt(qint64 base, qint64 offset);
 

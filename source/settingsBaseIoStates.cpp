@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <algorithm>
+
 // The active-state and safe-state handling of I/O lines: the values follow the group of the
 // line's type, and the pictures show the type, the active level and the safe state.
 
@@ -109,6 +111,25 @@ void CVornMotionAxisSettingsBase::OnIoTypeChanged(const IoStates::StateKind &kin
         LoadProperties();
 }
 
+namespace {
+
+// The pictures draw the high (or conducting) level on top and mark the active one: the captions
+// swap places so that "Active" always sits beside the marked level.
+void PlaceStateCaptions(QWidget *activeLabel, QWidget *inactiveLabel, qint32 state)
+{
+    bool activeOnTop = false;
+    if (state == 0xA30077 || state == 0xA10072)
+        activeOnTop = true;
+    else if (state != 0xA30078 && state != 0xA10073)
+        return;
+    const int top = std::min(activeLabel->y(), inactiveLabel->y());
+    const int bottom = std::max(activeLabel->y(), inactiveLabel->y());
+    activeLabel->move(activeLabel->x(), activeOnTop ? top : bottom);
+    inactiveLabel->move(inactiveLabel->x(), activeOnTop ? bottom : top);
+}
+
+} // namespace
+
 void CVornMotionAxisSettingsBase::UpdateActiveStatePicture(ActiveStatePicture picture,
                                                            QWidget *inactiveLabel)
 {
@@ -140,6 +161,7 @@ void CVornMotionAxisSettingsBase::UpdateActiveStatePicture(ActiveStatePicture pi
     }
 
     const IoStates::Picture shown = IoStates::PictureOf(type.integerValue, state.integerValue);
+    PlaceStateCaptions(picture.activeLabel, inactiveLabel, state.integerValue);
     if (shown.hidesCaptions) {
         picture.activeLabel->hide();
         inactiveLabel->hide();

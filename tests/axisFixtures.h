@@ -57,6 +57,14 @@ inline nVornMCPCD100::AttributeValue IntegerValue(qint32 value)
     return attribute;
 }
 
+// Replaces the stored value of a real setting the database already holds.
+inline void SetStoredReal(CAxisDatabase &database, quint32 id, double value, quint32 index = 0)
+{
+    AxisSetting setting = *database.Setting(id, index);
+    setting.value.realValue = value;
+    database.SetSetting(id, index, setting);
+}
+
 // An axis with only what the dialog itself reads: its type and position loop period.
 inline void SetUpAxis(CAxisDatabase &database, qint32 axisType, double loopPeriod)
 {

@@ -102,10 +102,8 @@ void CVornMotionAxisSettingsEncoder::CreateProperties()
 
 void CVornMotionAxisSettingsEncoder::InitializeProperties()
 {
+    StartInstancesAt(firstEncoder);
     AttributeValue value;
-    GetValue(firstEncoder, 0, value);
-    instanceBase = InstanceAt(value.integerValue, 0);
-    instanceIndex = instanceBase;
     GetValue(encoderCount, 0, value);
     encoders = value.integerValue;
     // Hides what the database does not support, the velocity settings included.

@@ -22,7 +22,6 @@ using namespace AxisIds;
 
 namespace {
 
-const AttributeId firstGainSet = 0xA10060;
 const AttributeId gainSetCount = 0xA300C7;
 const AttributeId multipleGainSets = 0xC20060;
 const AttributeId gainUse = 0xA3005F;
@@ -119,10 +118,7 @@ void CVornMotionSettingsPositionLoop::CreateProperties()
 void CVornMotionSettingsPositionLoop::InitializeProperties()
 {
     // Per-gain-set bindings are checked and filled at the gain set shown first.
-    AttributeValue first;
-    GetValue(firstGainSet, 0, first);
-    instanceBase = InstanceAt(first.integerValue, 0);
-    instanceIndex = instanceBase;
+    StartInstancesAt(firstGainSet);
     CVornMotionAxisSettingsBase::InitializeProperties();
 
     AttributeValue count;

@@ -3,8 +3,8 @@
 
 #include <QPolygonF>
 
-// The position loop page shows one of these beside its settings, in a 210 px square, so each is
-// the loop's signal path with the page's gain names on the blocks and a few words where signals
+// The loop pages show one of these beside their settings, in a 210 px square, so each is the
+// loop's signal path with the page's gain names on the blocks and a few words where signals
 // enter or leave. Signals flow left to right along mainY; feedback returns along the bottom.
 namespace {
 const int pictureSize = 210;
@@ -70,12 +70,11 @@ void junction(QPainter &painter, const QPointF &centre)
     painter.drawLine(centre + QPointF(-arm, arm), centre + QPointF(arm, -arm));
 }
 
-// The command comes in from the left and the measured position is taken from it at errorX.
+// The command comes in from the left and the measured value is taken from it at errorX.
 void errorJunction(QPainter &painter)
 {
     const QPointF centre(errorX, mainY);
     signalArrow(painter, QPointF(2.0, mainY), QPointF(errorX - junctionRadius, mainY));
-    dot(painter, QPointF(commandX, mainY));
     junction(painter, centre);
     style::text(painter, QRectF(errorX - 20.0, mainY - 20.0, 10.0, 12.0), Qt::AlignCenter,
                 QStringLiteral("+"), style::font(12, true));
@@ -92,6 +91,48 @@ void feedback(QPainter &painter, const QPointF &source)
                               QPointF(errorX, mainY + junctionRadius + 4.0)}));
     style::arrowHead(painter, QPointF(errorX, returnY), QPointF(errorX, mainY + junctionRadius),
                      7.0, style::accent);
+}
+
+// A path that runs level from `from` to above or below the junction at junctionX, then into it.
+void intoJunction(QPainter &painter, const QPointF &from, qreal junctionX)
+{
+    const qreal side = from.y() < mainY ? -1.0 : 1.0;
+    const QPointF corner(junctionX, from.y());
+    signalLine(painter, style::points({from, corner,
+                                       QPointF(junctionX, mainY + side * (junctionRadius + 4.0))}));
+    style::arrowHead(painter, corner, QPointF(junctionX, mainY + side * junctionRadius), 7.0,
+                     style::accent);
+}
+
+// The error splits at splitX: Kp along mainY into the junction at sumX, and Ki along integralY,
+// whose output the caller leads on.
+void proportionalAndIntegral(QPainter &painter, qreal splitX, qreal blockLeft, qreal blockRight,
+                             qreal sumX, qreal integralY)
+{
+    signalLine(painter, style::points({QPointF(errorX + junctionRadius, mainY),
+                                       QPointF(splitX, mainY), QPointF(splitX, integralY)}));
+    dot(painter, QPointF(splitX, mainY));
+    signalArrow(painter, QPointF(splitX, mainY), QPointF(blockLeft, mainY));
+    gainBlock(painter, QRectF(blockLeft, mainY - 11.0, blockRight - blockLeft, 22.0),
+              {QStringLiteral("Kp")});
+    signalArrow(painter, QPointF(blockRight, mainY), QPointF(sumX - junctionRadius, mainY));
+
+    signalArrow(painter, QPointF(splitX, integralY), QPointF(blockLeft, integralY));
+    gainBlock(painter, QRectF(blockLeft, integralY - 11.0, blockRight - blockLeft, 22.0),
+              {QStringLiteral("Ki")});
+}
+
+// Filters applied one after another: a stack of blocks with the front one named. Returns the
+// outline of the whole stack.
+QRectF filterStack(QPainter &painter, const QRectF &front, int count, const QString &name)
+{
+    const QPointF step(4.0, -4.0);
+    painter.setPen(style::pen(style::stroke, 1.5));
+    painter.setBrush(style::blockFill);
+    for (int behind = count - 1; behind > 0; --behind)
+        painter.drawRoundedRect(front.translated(step * behind), 4.0, 4.0);
+    gainBlock(painter, front, {name});
+    return front.united(front.translated(step * (count - 1)));
 }
 
 // A controller's loop: PID on the error, with velocity and acceleration feed-forward added
@@ -116,15 +157,13 @@ QImage controllerLoop()
               {QStringLiteral("Vff")});
     gainBlock(painter, QRectF(blockLeft, accelerationY - 11.0, blockRight - blockLeft, 22.0),
               {QStringLiteral("Aff")});
-    signalLine(painter, style::points({QPointF(blockRight, velocityY), QPointF(sumX, velocityY),
-                                       QPointF(sumX, mainY - junctionRadius - 4.0)}));
+    intoJunction(painter, QPointF(blockRight, velocityY), sumX);
     signalLine(painter,
                style::points({QPointF(blockRight, accelerationY), QPointF(sumX, accelerationY)}));
     dot(painter, QPointF(sumX, accelerationY));
-    style::arrowHead(painter, QPointF(sumX, velocityY), QPointF(sumX, mainY - junctionRadius), 7.0,
-                     style::accent);
 
     errorJunction(painter);
+    dot(painter, QPointF(commandX, mainY));
     signalArrow(painter, QPointF(errorX + junctionRadius, mainY), QPointF(blockLeft, mainY));
     gainBlock(painter, QRectF(blockLeft, mainY - 27.0, blockRight - blockLeft, 54.0),
               {QStringLiteral("Kp"), QStringLiteral("Ki"), QStringLiteral("Kd")});
@@ -173,29 +212,14 @@ QImage driveLoop()
     signalArrow(painter, QPointF(commandX, velocityY), QPointF(blockLeft, velocityY));
     gainBlock(painter, QRectF(blockLeft, velocityY - 11.0, blockRight - blockLeft, 22.0),
               {QStringLiteral("Vff")});
-    signalLine(painter, style::points({QPointF(blockRight, velocityY), QPointF(sumX, velocityY),
-                                       QPointF(sumX, mainY - junctionRadius - 4.0)}));
-    style::arrowHead(painter, QPointF(sumX, velocityY), QPointF(sumX, mainY - junctionRadius), 7.0,
-                     style::accent);
+    intoJunction(painter, QPointF(blockRight, velocityY), sumX);
 
     errorJunction(painter);
-    signalLine(painter, style::points({QPointF(errorX + junctionRadius, mainY),
-                                       QPointF(splitX, mainY), QPointF(splitX, integralY)}));
-    dot(painter, QPointF(splitX, mainY));
-    signalArrow(painter, QPointF(splitX, mainY), QPointF(blockLeft, mainY));
-    gainBlock(painter, QRectF(blockLeft, mainY - 11.0, blockRight - blockLeft, 22.0),
-              {QStringLiteral("Kp")});
-    signalArrow(painter, QPointF(blockRight, mainY), QPointF(sumX - junctionRadius, mainY));
-
-    signalArrow(painter, QPointF(splitX, integralY), QPointF(blockLeft, integralY));
-    gainBlock(painter, QRectF(blockLeft, integralY - 11.0, blockRight - blockLeft, 22.0),
-              {QStringLiteral("Ki")});
+    dot(painter, QPointF(commandX, mainY));
+    proportionalAndIntegral(painter, splitX, blockLeft, blockRight, sumX, integralY);
     signalArrow(painter, QPointF(blockRight, integralY), QPointF(limitLeft, integralY));
     saturationBlock(painter, QRectF(limitLeft, integralY - 11.0, limitRight - limitLeft, 22.0));
-    signalLine(painter, style::points({QPointF(limitRight, integralY), QPointF(sumX, integralY),
-                                       QPointF(sumX, mainY + junctionRadius + 4.0)}));
-    style::arrowHead(painter, QPointF(sumX, integralY), QPointF(sumX, mainY + junctionRadius), 7.0,
-                     style::accent);
+    intoJunction(painter, QPointF(limitRight, integralY), sumX);
     junction(painter, QPointF(sumX, mainY));
 
     const QPointF motor(199.0, mainY);
@@ -216,10 +240,56 @@ QImage driveLoop()
     painter.end();
     return image;
 }
+
+// The drive's velocity loop: proportional and integral paths on the velocity error, their sum
+// passed through the anti-resonance filters as the torque command, and the velocity fed back by
+// an observer that estimates it from the motor position.
+QImage velocityLoop()
+{
+    QImage image = style::canvas(pictureSize, pictureSize, Qt::transparent);
+    QPainter painter;
+    style::beginPainting(painter, image);
+
+    const qreal splitX = 82.0;
+    const qreal blockLeft = 90.0;
+    const qreal blockRight = 114.0;
+    const qreal sumX = 130.0;
+    const qreal integralY = 44.0;
+    const QRectF filters(146.0, mainY - 11.0, 26.0, 22.0);
+    const QRectF observer(128.0, returnY - 11.0, 28.0, 22.0);
+
+    errorJunction(painter);
+    proportionalAndIntegral(painter, splitX, blockLeft, blockRight, sumX, integralY);
+    intoJunction(painter, QPointF(blockRight, integralY), sumX);
+    junction(painter, QPointF(sumX, mainY));
+
+    signalArrow(painter, QPointF(sumX + junctionRadius, mainY), QPointF(filters.left(), mainY));
+    signalArrow(painter, QPointF(filters.right(), mainY), QPointF(pictureSize - 2.0, mainY));
+    const QRectF stack = filterStack(painter, filters, 4, QStringLiteral("AR"));
+    smallLabel(painter, QRectF(stack.left(), stack.top() - 16.0, stack.width(), 14.0),
+               Qt::AlignCenter, QStringLiteral("1\u20264"));
+    smallLabel(painter,
+               QRectF(filters.right(), mainY + 10.0, pictureSize - filters.right() - 2.0, 14.0),
+               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("torque"));
+
+    // The motor position arrives from the encoder, outside the picture.
+    signalArrow(painter, QPointF(pictureSize - 2.0, returnY), QPointF(observer.right(), returnY));
+    gainBlock(painter, observer, {QStringLiteral("Ko")});
+    feedback(painter, QPointF(observer.left(), returnY));
+    smallLabel(
+        painter,
+        QRectF(observer.right() + 2.0, returnY + 4.0, pictureSize - observer.right() - 4.0, 14.0),
+        Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("position"));
+    smallLabel(painter, QRectF(errorX + 4.0, returnY + 4.0, observer.left() - errorX - 6.0, 14.0),
+               Qt::AlignCenter, QStringLiteral("velocity"));
+    painter.end();
+    return image;
+}
 } // namespace
 
 bool writeControlLoopPictures(PictureWriter &writer)
 {
     return writer.write(controllerLoop(), QStringLiteral("ControlGains_small.PNG"))
-           && writer.write(driveLoop(), QStringLiteral("DriveControlGainsPLoop_small.PNG"));
+           && writer.write(driveLoop(), QStringLiteral("DriveControlGainsPLoop_small.PNG"))
+           && writer.write(velocityLoop(), QStringLiteral("DriveControlGainsVLoop_small.PNG"));
 }

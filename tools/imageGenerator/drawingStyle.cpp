@@ -107,6 +107,35 @@ void block(QPainter &painter, const QRectF &box, const QStringList &lines, const
         text(painter, QRectF(box.left(), box.top() + row * line, box.width(), line),
              Qt::AlignCenter, lines.at(row), font);
 }
+
+void traceName(QPainter &painter, qreal left, qreal nameWidth, qreal highY, qreal lowY,
+               const QString &name)
+{
+    text(painter, QRectF(left, highY, nameWidth, lowY - highY), Qt::AlignLeft | Qt::AlignVCenter,
+         name, font(12, true));
+    const qreal letterX = left + nameWidth;
+    text(painter, QRectF(letterX, highY - 7.0, 12.0, 14.0), Qt::AlignCenter, QStringLiteral("H"),
+         font(10), outline);
+    text(painter, QRectF(letterX, lowY - 7.0, 12.0, 14.0), Qt::AlignCenter, QStringLiteral("L"),
+         font(10), outline);
+}
+
+void levelTrace(QPainter &painter, qreal left, qreal right, qreal highY, qreal lowY, bool startHigh,
+                const QVector<qreal> &edges)
+{
+    bool high = startHigh;
+    QPolygonF line;
+    line << QPointF(left, high ? highY : lowY);
+    for (qreal edge : edges) {
+        line << QPointF(edge, high ? highY : lowY);
+        high = !high;
+        line << QPointF(edge, high ? highY : lowY);
+    }
+    line << QPointF(right, high ? highY : lowY);
+    painter.setPen(pen(stroke, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(line);
+}
 } // namespace style
 
 PictureWriter::PictureWriter(const QString &folder)

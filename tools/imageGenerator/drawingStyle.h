@@ -11,6 +11,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <initializer_list>
 
@@ -47,6 +48,13 @@ void text(QPainter &painter, const QRectF &box, int flags, const QString &words,
 
 // A block of a signal diagram with its lines of text stacked evenly inside.
 void block(QPainter &painter, const QRectF &box, const QStringList &lines, const QFont &font);
+
+// Timing traces: the name sits left of its two levels, with H and L between name and trace.
+void traceName(QPainter &painter, qreal left, qreal nameWidth, qreal highY, qreal lowY,
+               const QString &name);
+// A logic level that flips at each of the edges, starting from startHigh at the left end.
+void levelTrace(QPainter &painter, qreal left, qreal right, qreal highY, qreal lowY, bool startHigh,
+                const QVector<qreal> &edges);
 } // namespace style
 
 // Writes the pictures under one folder and remembers their names for the resource file.

@@ -198,32 +198,15 @@ bool squareWaveHighAt(qreal origin, qreal x)
     return (phase < 0.0 ? phase + period : phase) < period / 2.0;
 }
 
-// The level flips at each edge, starting from the level at the trace's left end.
 void trace(QPainter &painter, int row, bool startHigh, const QVector<qreal> &edges)
 {
-    bool high = startHigh;
-    QPolygonF line;
-    line << QPointF(traceLeft, levelY(row, high));
-    for (qreal edge : edges) {
-        line << QPointF(edge, levelY(row, high));
-        high = !high;
-        line << QPointF(edge, levelY(row, high));
-    }
-    line << QPointF(traceRight, levelY(row, high));
-    painter.setPen(style::pen(style::stroke, 2.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(line);
+    style::levelTrace(painter, traceLeft, traceRight, levelY(row, true), levelY(row, false),
+                      startHigh, edges);
 }
 
 void traceNames(QPainter &painter, int row, const QString &name)
 {
-    const qreal top = highY(row);
-    style::text(painter, QRectF(4.0, top, 42.0, levelGap), Qt::AlignLeft | Qt::AlignVCenter, name,
-                style::font(12, true));
-    smallLabel(painter, QRectF(46.0, top - 7.0, 12.0, 14.0), Qt::AlignCenter, QStringLiteral("H"),
-               style::outline);
-    smallLabel(painter, QRectF(46.0, top + levelGap - 7.0, 12.0, 14.0), Qt::AlignCenter,
-               QStringLiteral("L"), style::outline);
+    style::traceName(painter, 4.0, 42.0, levelY(row, true), levelY(row, false), name);
 }
 
 // The recognised level: the trace's stretch around the marker, a dot on it and its letter, set

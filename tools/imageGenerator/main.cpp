@@ -27,7 +27,8 @@ int main(int argc, char *argv[])
     PictureWriter writer(arguments.at(1));
     if (!writeIoStatePictures(writer) || !writeIconPictures(writer)
         || !writeOverviewPictures(writer) || !writeControlLoopPictures(writer)
-        || !writeEncoderPictures(writer) || !writer.writeResourceFile(QStringLiteral("vornac.qrc")))
+        || !writeEncoderPictures(writer) || !writeStepperPictures(writer)
+        || !writer.writeResourceFile(QStringLiteral("vornac.qrc")))
         return 1;
     std::printf("wrote %d pictures and vornac.qrc into %s\n", writer.count(),
                 qPrintable(arguments.at(1)));

@@ -9,5 +9,6 @@ bool writeIconPictures(PictureWriter &writer);
 bool writeOverviewPictures(PictureWriter &writer);
 bool writeControlLoopPictures(PictureWriter &writer);
 bool writeEncoderPictures(PictureWriter &writer);
+bool writeStepperPictures(PictureWriter &writer);
 
 #endif

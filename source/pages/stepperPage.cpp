@@ -1,0 +1,285 @@
+#include "stepperPage.h"
+
+#include "axisIds.h"
+#include "displayTexts.h"
+#include "loadingGuard.h"
+#include "properties/uiPropertyActiveStateComboBox.h"
+#include "properties/uiPropertyCheckbox.h"
+#include "properties/uiPropertyDoubleSpinBox.h"
+#include "properties/uiPropertyEditComboBox.h"
+#include "properties/uiPropertyIntegerComboBox.h"
+#include "properties/uiPropertyRadioButton.h"
+
+#include <QPixmap>
+
+#include <algorithm>
+#include <cmath>
+
+using nVornMCPCD100::AttributeId;
+using nVornMCPCD100::AttributeValue;
+using namespace AxisIds;
+
+namespace {
+
+const AttributeId activeState = 0xA30009;
+const AttributeId outputMode = 0xA3000A;
+const AttributeId outputType = 0xA3000B;
+const AttributeId positionErrorLimit = 0xA30059;
+const AttributeId enforceErrorLimit = 0xC2002D;
+const AttributeId correctionAcceleration = 0xC20026;
+const AttributeId correctionDeceleration = 0xC20027;
+const AttributeId correctionJerk = 0xC20028;
+const AttributeId correctionDecelerationJerk = 0xC20029;
+const AttributeId maximumCorrection = 0xC2002E;
+
+const qint32 stepAndDirection = 0xA30073;
+const qint32 clockwiseCounterclockwise = 0xA30074;
+
+const AttributeId outputSection = 0xA300D7;
+const AttributeId positionErrorSection = 0xB1006D;
+const AttributeId correctionSection = 0xC2002C;
+const AttributeId sectionIds[] = {outputSection, positionErrorSection, correctionSection, 0};
+const qint32 outputTypes[] = {0xA10077, 0xA10078, 0xA10074, 0xA3007B, 0xA3007C, 0};
+
+// The picture of the profile whose cap lies nearest to maximum correction / error limit.
+QString CorrectionPicture(double maximum, double errorLimit)
+{
+    const double ratio = errorLimit > 0.0 ? maximum / errorLimit : std::nan("");
+    int percent = 125;
+    if (std::isfinite(ratio)) {
+        const struct
+        {
+            double upTo;
+            int percent;
+        } steps[] = {{0.375, 25}, {0.625, 50}, {0.875, 75}, {1.125, 100}};
+        for (const auto &step : steps) {
+            if (ratio <= step.upTo) {
+                percent = step.percent;
+                break;
+            }
+        }
+    }
+    return QStringLiteral(":/images/MaxCorrErr%1.png").arg(percent);
+}
+
+} // namespace
+
+CVornMotionAxisSettingsStepper::CVornMotionAxisSettingsStepper(
+    nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
+    CVornMotionAxisSettings *dialog, QWidget *parent)
+    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
+{
+    ui.setupUi(this);
+    ui.stpLabelStepsPerUnit->setTextFormat(Qt::PlainText);
+    for (QLabel *units : {ui.units_stepperPELimit, ui.units_stepperPELimitCLoop,
+                          ui.units_stpCorrVel, ui.units_stpCorrAcc, ui.units_stpCorrAccJerk,
+                          ui.units_stpCorrDeadband, ui.units_stpCorrMaxCorrLim})
+        units->setTextFormat(Qt::PlainText);
+    connect(ui.genMonitorPE, &QAbstractButton::toggled, this, [this](bool checked) {
+        on_genMonitorPE_stateChanged(checked ? Qt::Checked : Qt::Unchecked);
+    });
+    RunConstructionSequence();
+    ui.stepperStack->setCurrentIndex(0);
+    ui.stepperTable->setCurrentCell(0, 0);
+}
+
+void CVornMotionAxisSettingsStepper::CreateProperties()
+{
+    const QString none;
+    AddProperty(new UIPropertyDoubleSpinBox(stepsPerUnit, ui.stpLabelStepsPerUnit, nullptr, 0, none,
+                                            ui.stpStepsPerUnit));
+    AddProperty(new UIPropertyActiveStateComboBox(activeState, ui.stpLabelActiveState, 0, none,
+                                                  ui.stpActiveState));
+    AddProperty(new UIPropertyIntegerComboBox(outputType, ui.stpLabelOutputType, outputTypes, 0,
+                                              none, ui.stpOutputType));
+    AddProperty(new UIPropertyRadioButton(outputMode, ui.stpOutputModeClkCntClkwise, 0, none,
+                                          ui.stpOutputModeStepDirection));
+    AddProperty(new UIPropertyEditComboBox(stepperUnits, ui.stpLabelUnits, 0, none, ui.stpUnits));
+    const struct
+    {
+        AttributeId attribute;
+        QLabel *caption;
+        CCoercingSpinBox *box;
+    } corrections[] = {
+        {0xC20025, ui.label_stpCorrVel, ui.stpCorrVel},
+        {correctionAcceleration, ui.label_stpCorrAcc, ui.stpCorrAcc},
+        {correctionJerk, ui.label_stpCorrAccJerk, ui.stpCorrAccJerk},
+        {0xC2002A, ui.label_stpCorrDeadband, ui.stpCorrDeadband},
+        {0xC2002B, ui.label_stpCorrDelayCorr, ui.stpCorrDelayCorr},
+        {maximumCorrection, ui.label_stpCorrMaxCorrLim, ui.stpCorrMaxCorrLim},
+    };
+    for (const auto &correction : corrections) {
+        AddProperty(new UIPropertyDoubleSpinBox(correction.attribute, correction.caption, nullptr,
+                                                0, none, correction.box));
+    }
+    AddProperty(new UIPropertyCheckbox(enforceErrorLimit, nullptr, 0, none, ui.genMonitorPE));
+    AddProperty(new UIPropertyDoubleSpinBox(positionErrorLimit, ui.genLabelOLoopPELimit, nullptr, 0,
+                                            none, ui.stepperPELimit));
+    AddProperty(new UIPropertyDoubleSpinBox(positionErrorLimit, ui.genLabelOLoopPELimitCLoop,
+                                            nullptr, 0, none, ui.stepperPELimitCLoop));
+}
+
+void CVornMotionAxisSettingsStepper::InitializeProperties()
+{
+    CVornMotionAxisSettingsBase::InitializeProperties();
+    sections.Attach(ui.stepperTable);
+    FillSections();
+    ShowActiveStatePicture();
+    ShowOutputModePicture();
+}
+
+void CVornMotionAxisSettingsStepper::FillSections()
+{
+    const AttributeId shown = sections.SectionOf(ui.stepperTable->currentRow());
+    AttributeValue value;
+    GetValue(feedback, 0, value);
+    const bool hasFeedback = value.integerValue != noFeedback;
+    GetValue(stepperLoopMode, 0, value);
+    const bool isClosedLoop = value.integerValue == closedLoop;
+    sections.Fill(sectionIds, [=](AttributeId section) {
+        if (section == positionErrorSection)
+            return hasFeedback;
+        if (section == correctionSection)
+            return isClosedLoop;
+        return true;
+    });
+    const int row = std::max(0, sections.RowOf(shown));
+    ui.stepperTable->setCurrentCell(row, 0);
+    ui.stepperStack->setCurrentIndex(std::max(0, sections.StackPageOf(row)));
+}
+
+void CVornMotionAxisSettingsStepper::LoadProperties()
+{
+    CVornMotionAxisSettingsBase::LoadProperties();
+    CVornMotionLoadingGuard loading(changeList);
+    FillSections();
+    ShowCorrectionPicture();
+    EnablePositionErrorLimit();
+    UpdateUnits();
+    AttributeValue mode;
+    GetValue(stepperLoopMode, 0, mode);
+    if (mode.integerValue == openLoop || mode.integerValue == closedLoop) {
+        const bool open = mode.integerValue == openLoop;
+        ui.stpUnits->setEnabled(open);
+        ui.stepperPEStack->setCurrentIndex(open ? 0 : 1);
+    }
+}
+
+void CVornMotionAxisSettingsStepper::EnablePositionErrorLimit()
+{
+    AttributeValue enforced;
+    GetValue(enforceErrorLimit, 0, enforced);
+    ui.stepperPELimit->setEnabled(enforced.booleanValue == 1
+                                  && !db->IsAttributeReadOnly(positionErrorLimit, 0));
+}
+
+void CVornMotionAxisSettingsStepper::UpdateUnits()
+{
+    const QString units = GetDisplayUnits();
+    const QString feedbackUnits = GetFeedbackUnits();
+    ui.stpLabelStepsPerUnit->setText(
+        GetDictionaryName(stepsPerUnit).replace(QStringLiteral("Unit"), units));
+    ui.units_stepperPELimit->setText(feedbackUnits);
+    ui.units_stepperPELimitCLoop->setText(feedbackUnits);
+    ui.units_stpCorrVel->setText(units + QStringLiteral("/s"));
+    ui.units_stpCorrAcc->setText(units + QStringLiteral("/s^2"));
+    ui.units_stpCorrAccJerk->setText(units + QStringLiteral("/s^3"));
+    ui.units_stpCorrMaxCorrLim->setText(units);
+    ui.units_stpCorrDeadband->setText(units);
+}
+
+void CVornMotionAxisSettingsStepper::ShowActiveStatePicture()
+{
+    UpdateActiveStatePicture({ui.stpOutputTypePicture, ui.label_activeStp, nullptr, nullptr, 0,
+                              activeState, 0, 0, outputType, 1},
+                             ui.label_inactiveStp);
+}
+
+void CVornMotionAxisSettingsStepper::ShowOutputModePicture()
+{
+    AttributeValue mode;
+    GetValue(outputMode, 0, mode);
+    QPixmap picture;
+    if (mode.integerValue == stepAndDirection)
+        picture.load(QStringLiteral(":/images/StepDir.png"));
+    else if (mode.integerValue == clockwiseCounterclockwise)
+        picture.load(QStringLiteral(":/images/CWCCW.png"));
+    ui.stpOutputModePicture->setPixmap(picture);
+}
+
+void CVornMotionAxisSettingsStepper::ShowCorrectionPicture()
+{
+    AttributeValue maximum;
+    AttributeValue errorLimit;
+    GetValue(maximumCorrection, 0, maximum);
+    GetValue(positionErrorLimit, 0, errorLimit);
+    ui.corrProfilePicture->setPixmap(
+        QPixmap(CorrectionPicture(maximum.realValue, errorLimit.realValue)));
+}
+
+void CVornMotionAxisSettingsStepper::on_stepperTable_currentCellChanged(int currentRow, int, int,
+                                                                        int)
+{
+    const int page = sections.StackPageOf(currentRow);
+    if (page >= 0)
+        ui.stepperStack->setCurrentIndex(page);
+}
+
+void CVornMotionAxisSettingsStepper::on_stpOutputModeStepDirection_toggled(bool checked)
+{
+    if (StoreId(outputMode, 0, checked ? stepAndDirection : clockwiseCounterclockwise))
+        ShowOutputModePicture();
+}
+
+void CVornMotionAxisSettingsStepper::on_stpActiveState_currentIndexChanged(int curIndex)
+{
+    if (StoreSelectedId(activeState, 0, ui.stpActiveState, curIndex))
+        ShowActiveStatePicture();
+}
+
+void CVornMotionAxisSettingsStepper::on_stpOutputType_currentIndexChanged(int curIndex)
+{
+    if (!StoreSelectedId(outputType, 0, ui.stpOutputType, curIndex))
+        return;
+    OnActiveStateTypeChanged(outputType, 0, ui.stpActiveState, true);
+    ShowActiveStatePicture();
+}
+
+void CVornMotionAxisSettingsStepper::on_stpStepsPerUnit_editingFinished()
+{
+    if (!changeList->loading)
+        emit UpdateAllSettingsPages();
+}
+
+void CVornMotionAxisSettingsStepper::on_genMonitorPE_stateChanged(int state)
+{
+    if (StoreBoolean(enforceErrorLimit, 0, state == Qt::Checked))
+        EnablePositionErrorLimit();
+}
+
+void CVornMotionAxisSettingsStepper::on_stpUnits_editTextChanged(const QString &text)
+{
+    EditUnitsText(stepperUnits, 0, ui.stpUnits, text);
+}
+
+void CVornMotionAxisSettingsStepper::on_coercedValueChanged(long attr, double curValue,
+                                                            bool dataTypeDouble)
+{
+    AttributeValue value;
+    if (changeList->loading || !CoercedValue(attr, curValue, dataTypeDouble, value))
+        return;
+    const AttributeId edited = AttributeId(attr);
+    SetValue(edited, 0, value);
+    // The correction decelerates as it accelerates.
+    if (edited == correctionAcceleration)
+        SetValue(correctionDeceleration, 0, value);
+    else if (edited == correctionJerk)
+        SetValue(correctionDecelerationJerk, 0, value);
+    else if (edited == maximumCorrection || edited == positionErrorLimit)
+        ShowCorrectionPicture();
+}
+
+void CVornMotionAxisSettingsStepper::on_invalidSettings(bool state)
+{
+    MarkInvalid(ui.stpStepsPerUnit, state);
+}

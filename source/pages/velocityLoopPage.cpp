@@ -1,0 +1,298 @@
+#include "velocityLoopPage.h"
+
+#include "axisIds.h"
+#include "loadingGuard.h"
+#include "properties/comboItems.h"
+#include "properties/uiPropertyDoubleSpinBox.h"
+#include "properties/uiPropertyIntegerComboBox.h"
+#include "valueReader.h"
+
+#include <QPixmap>
+
+#include <cmath>
+
+using nVornMCPCD100::AttributeId;
+using nVornMCPCD100::AttributeValue;
+using AxisIds::firstGainSet;
+
+namespace {
+
+const AttributeId filterType = 0xC2003B;
+// Numerator frequency, denominator frequency, numerator Q, denominator Q.
+const AttributeId biquadIds[] = {0xC2003C, 0xC2003D, 0xC2003E, 0xC2003F};
+const AttributeId lowPassCorner = 0xC20063;
+const AttributeId lowPassQ = 0xC20065;
+const AttributeId notchFrequency = 0xC20062;
+const AttributeId notchDepth = 0xC20061;
+const AttributeId notchQ = 0xC20064;
+const AttributeId leadLagCenter = 0xC2004D;
+const AttributeId leadLagGain = 0xC2004E;
+
+const qint32 noFilter = 0xC20047;
+const qint32 lowPass = 0xC20048;
+const qint32 notch = 0xC20049;
+const qint32 leadLag = 0xC2004A;
+const qint32 generalBiquad = 0xC2004B;
+// A type's position in this list is also its page of the parameter stack.
+const qint32 filterTypes[] = {noFilter, lowPass, notch, leadLag, generalBiquad, 0};
+
+const AttributeId gainsSection = 0xC20042;
+const AttributeId ratesSection = 0xC2005B;
+const AttributeId sectionIds[] = {gainsSection, ratesSection, 0xC20037, 0xC2005F, 0};
+const int filterCount = 4;
+const int filterStackPage = 3;
+
+bool IsFilterParameter(AttributeId attr)
+{
+    return attr == leadLagCenter || attr == leadLagGain || (attr >= 0xC20061 && attr <= 0xC20065);
+}
+
+bool SameValue(double left, double right)
+{
+    return std::fabs(left - right) <= 1e-9 * std::max(std::fabs(left), std::fabs(right));
+}
+
+std::optional<double> Product(std::optional<double> value, double factor)
+{
+    if (!value || !std::isfinite(*value * factor))
+        return std::nullopt;
+    return *value * factor;
+}
+
+} // namespace
+
+CVornMotionSettingsVelocityLoop::CVornMotionSettingsVelocityLoop(
+    nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
+    CVornMotionAxisSettings *dialog, QWidget *parent)
+    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
+{
+    ui.setupUi(this);
+    RunConstructionSequence();
+    ui.velocityLoopPicture->setPixmap(
+        QPixmap(QStringLiteral(":/images/DriveControlGainsVLoop_small.PNG")));
+    ui.velocityLoopAttributeStack->setCurrentIndex(0);
+    ui.velocityLoopTable->setCurrentCell(0, 0);
+    ui.velocityLoopTable->setFocus();
+}
+
+void CVornMotionSettingsVelocityLoop::CreateProperties()
+{
+    // Gains and limiters belong to the axis's gain set; filters to the filter shown.
+    const int gainSet = UIProperty::InstanceIndex;
+    const int filter = UIProperty::SecondaryIndex;
+    const QString none;
+    AddProperty(new UIPropertyDoubleSpinBox(0xA3004A, ui.label_velocityLoopKp, nullptr, gainSet,
+                                            QStringLiteral("/s"), ui.velocityLoopKp));
+    AddProperty(new UIPropertyDoubleSpinBox(0xA3005D, ui.label_velocityLoopKi, nullptr, gainSet,
+                                            none, ui.velocityLoopKi));
+    AddProperty(new UIPropertyDoubleSpinBox(0xC20038, ui.label_velocityLoopPSLim,
+                                            ui.units_velocityLoopPSLim, gainSet,
+                                            QStringLiteral("/s"), ui.velocityLoopPSLim));
+    AddProperty(new UIPropertyDoubleSpinBox(0xC20039, ui.label_velocityLoopNSLim,
+                                            ui.units_velocityLoopNSLim, gainSet,
+                                            QStringLiteral("/s"), ui.velocityLoopNSLim));
+    AddProperty(new UIPropertyDoubleSpinBox(0xC20041, ui.label_velocityLoopKo, nullptr, gainSet,
+                                            none, ui.velocityLoopKo));
+    const struct
+    {
+        AttributeId attribute;
+        QLabel *caption;
+        CCoercingSpinBox *box;
+    } filterValues[] = {
+        {biquadIds[0], ui.label_velocityLoopNumFreq, ui.velocityLoopNumFreq},
+        {biquadIds[1], ui.label_velocityLoopDenFreq, ui.velocityLoopDenFreq},
+        {biquadIds[2], ui.label_velocityLoopNumQ, ui.velocityLoopNumQ},
+        {biquadIds[3], ui.label_velocityLoopDenQ, ui.velocityLoopDenQ},
+        {lowPassCorner, ui.label_velocityLoopLowPassCornerFreq, ui.velocityLoopLowPassCornerFreq},
+        {lowPassQ, ui.label_velocityLoopLowPassQ, ui.velocityLoopLowPassQ},
+        {notchFrequency, ui.label_velocityLoopNotchFrequency, ui.velocityLoopNotchFrequency},
+        {notchDepth, ui.label_velocityLoopNotchDepth, ui.velocityLoopNotchDepth},
+        {notchQ, ui.label_velocityLoopNotchQ, ui.velocityLoopNotchQ},
+        {leadLagCenter, ui.label_velocityLoopLeadLagFCenter, ui.velocityLoopLeadLagFCenter},
+        {leadLagGain, ui.label_velocityLoopLeadLagGain, ui.velocityLoopLeadLagGain},
+    };
+    for (const auto &value : filterValues) {
+        AddProperty(new UIPropertyDoubleSpinBox(value.attribute, value.caption, nullptr, filter,
+                                                none, value.box));
+    }
+    AddProperty(new UIPropertyIntegerComboBox(filterType, ui.label_velocityLoopFilterType,
+                                              filterTypes, filter, none,
+                                              ui.velocityLoopFilterType));
+    AddProperty(new UIPropertyDoubleSpinBox(0xC2005A, ui.label_velocityLoopRate, nullptr, 0, none,
+                                            ui.velocityLoopRate));
+}
+
+void CVornMotionSettingsVelocityLoop::InitializeProperties()
+{
+    StartInstancesAt(firstGainSet);
+    CVornMotionAxisSettingsBase::InitializeProperties();
+
+    sections.Attach(ui.velocityLoopTable);
+    sections.Fill(sectionIds, [](AttributeId section) {
+        return section == gainsSection || section == ratesSection;
+    });
+    for (int filter = 1; filter <= filterCount; ++filter)
+        sections.AppendRow(tr("Anti-Resonance %1").arg(filter), filterStackPage);
+    ui.velocityLoopRate->setEnabled(false);
+}
+
+int CVornMotionSettingsVelocityLoop::FirstFilterRow() const
+{
+    return sections.RowCount() - filterCount;
+}
+
+void CVornMotionSettingsVelocityLoop::LoadProperties()
+{
+    CVornMotionAxisSettingsBase::LoadProperties();
+    CVornMotionLoadingGuard loading(changeList);
+    ShowBiquad(DeriveBiquad());
+}
+
+void CVornMotionSettingsVelocityLoop::on_velocityLoopTable_currentCellChanged(int currentRow, int,
+                                                                              int, int)
+{
+    const int page = sections.StackPageOf(currentRow);
+    if (page < 0)
+        return;
+    if (sections.SectionOf(currentRow) != 0) {
+        ui.velocityLoopAttributeStack->setCurrentIndex(page);
+        return;
+    }
+    secondaryIndex = currentRow - FirstFilterRow();
+    ui.velocityLoopAttributeStack->setCurrentIndex(page);
+    ui.arFilterBox->setTitle(tr("Anti-Resonance %1").arg(secondaryIndex + 1));
+    LoadProperties();
+    RecomputeBiquad();
+}
+
+void CVornMotionSettingsVelocityLoop::on_velocityLoopFilterType_currentIndexChanged(int index)
+{
+    qint32 type = 0;
+    if (!ComboItems::IdAt(ui.velocityLoopFilterType, index, &type))
+        return;
+    StoreId(filterType, quint32(secondaryIndex), type);
+    const QVector<qint32> types = ComboItems::ZeroTerminated(filterTypes);
+    ui.velocityLoopARStack->setCurrentIndex(types.indexOf(type));
+    RecomputeBiquad();
+}
+
+void CVornMotionSettingsVelocityLoop::on_coercedValueChanged(long attr, double curValue,
+                                                             bool dataTypeDouble)
+{
+    CVornMotionAxisSettingsBase::on_coercedValueChanged(attr, curValue, dataTypeDouble);
+    if (!changeList->loading && IsFilterParameter(AttributeId(attr)))
+        RecomputeBiquad();
+}
+
+std::optional<double> CVornMotionSettingsVelocityLoop::Current(AttributeId attr)
+{
+    AttributeValue value = {};
+    const CVornMotionValueReader reader(db, changeList);
+    if (reader.ReadValue(attr, quint32(secondaryIndex), &value) < 0
+        || !std::isfinite(value.realValue))
+        return std::nullopt;
+    return value.realValue;
+}
+
+std::optional<double> CVornMotionSettingsVelocityLoop::Default(AttributeId attr)
+{
+    AttributeValue value;
+    if (GetDefaultValue(attr, quint32(secondaryIndex), value) < 0
+        || !std::isfinite(value.realValue))
+        return std::nullopt;
+    return value.realValue;
+}
+
+CVornMotionSettingsVelocityLoop::Biquad CVornMotionSettingsVelocityLoop::DeriveBiquad()
+{
+    AttributeValue type;
+    GetValue(filterType, quint32(secondaryIndex), type);
+    Biquad biquad;
+    std::optional<double> *values = biquad.values;
+    switch (type.integerValue) {
+    case noFilter:
+        for (int value = 0; value < 4; ++value)
+            values[value] = Default(biquadIds[value]);
+        break;
+    case lowPass:
+        values[0] = Default(biquadIds[0]);
+        values[1] = Current(lowPassCorner);
+        values[2] = Default(biquadIds[2]);
+        values[3] = Current(lowPassQ);
+        break;
+    case notch: {
+        const std::optional<double> depth = Current(notchDepth);
+        values[0] = values[1] = Current(notchFrequency);
+        if (depth) {
+            values[2] = Product(Current(notchQ), std::pow(10.0, -*depth / 40.0));
+            values[3] = Product(Current(notchQ), std::pow(10.0, *depth / 40.0));
+        }
+        break;
+    }
+    case leadLag: {
+        const std::optional<double> gain = Current(leadLagGain);
+        if (gain) {
+            values[0] = Product(Current(leadLagCenter), std::pow(10.0, -*gain / 80.0));
+            values[1] = Product(Current(leadLagCenter), std::pow(10.0, *gain / 80.0));
+        }
+        values[2] = Default(biquadIds[2]);
+        values[3] = Default(biquadIds[3]);
+        break;
+    }
+    case generalBiquad:
+        for (int value = 0; value < 4; ++value)
+            values[value] = Current(biquadIds[value]);
+        break;
+    default:
+        break;
+    }
+    return biquad;
+}
+
+void CVornMotionSettingsVelocityLoop::ShowBiquad(const Biquad &biquad)
+{
+    AttributeValue type;
+    GetValue(filterType, quint32(secondaryIndex), type);
+    const QVector<qint32> types = ComboItems::ZeroTerminated(filterTypes);
+    CCoercingSpinBox *boxes[] = {ui.velocityLoopNumFreq, ui.velocityLoopDenFreq,
+                                 ui.velocityLoopNumQ, ui.velocityLoopDenQ};
+    for (int value = 0; value < 4; ++value) {
+        // Only the general biquad is entered directly; the others are derived.
+        if (types.contains(type.integerValue))
+            boxes[value]->setEnabled(type.integerValue == generalBiquad);
+        if (biquad.values[value])
+            boxes[value]->setValue(*biquad.values[value]);
+    }
+}
+
+void CVornMotionSettingsVelocityLoop::StoreBiquad(const Biquad &biquad)
+{
+    for (int value = 0; value < 4; ++value) {
+        const std::optional<double> held = Current(biquadIds[value]);
+        if (!biquad.values[value] || (held && SameValue(*held, *biquad.values[value])))
+            continue;
+        AttributeValue stored = {};
+        stored.realValue = *biquad.values[value];
+        SetValue(biquadIds[value], quint32(secondaryIndex), stored);
+    }
+}
+
+void CVornMotionSettingsVelocityLoop::RecomputeBiquad()
+{
+    const Biquad biquad = DeriveBiquad();
+    {
+        CVornMotionLoadingGuard loading(changeList);
+        ShowBiquad(biquad);
+    }
+    StoreBiquad(biquad);
+}
+
+void CVornMotionSettingsVelocityLoop::on_invalidSettings(bool state)
+{
+    if (state) {
+        const int row = sections.RowOf(ratesSection);
+        ui.velocityLoopAttributeStack->setCurrentIndex(sections.StackPageOf(row));
+        ui.velocityLoopTable->setCurrentCell(row, 0);
+    }
+    MarkInvalid(ui.velocityLoopRate, state);
+}

@@ -1,0 +1,56 @@
+#ifndef VORNAC_VELOCITYLOOPPAGE_H
+#define VORNAC_VELOCITYLOOPPAGE_H
+
+#include "sectionTable.h"
+#include "settingsBase.h"
+
+#include "ui_velocityLoop.h"
+
+#include <optional>
+
+// The velocity loop of a drive: gains, speed limiters, the loop period and four anti-resonance
+// filters. A filter is a biquad of four values that the page derives from its type's own
+// parameters; only the general biquad is entered directly.
+class CVornMotionSettingsVelocityLoop : public CVornMotionAxisSettingsBase
+{
+    Q_OBJECT
+
+public:
+    CVornMotionSettingsVelocityLoop(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                                    CVornMotionChangeList *changeList,
+                                    CVornMotionAxisSettings *dialog, QWidget *parent);
+
+    void on_invalidSettings(bool state) override;
+    void on_coercedValueChanged(long attr, double curValue, bool dataTypeDouble) override;
+
+private slots:
+    void on_velocityLoopFilterType_currentIndexChanged(int index);
+    void on_velocityLoopTable_currentCellChanged(int currentRow, int currentColumn, int previousRow,
+                                                 int previousColumn);
+
+protected:
+    void CreateProperties() override;
+    void InitializeProperties() override;
+    void LoadProperties() override;
+
+private:
+    // Numerator and denominator frequency and Q; a value absent could not be derived.
+    struct Biquad
+    {
+        std::optional<double> values[4];
+    };
+
+    Biquad DeriveBiquad();
+    void ShowBiquad(const Biquad &biquad);
+    void StoreBiquad(const Biquad &biquad);
+    // Shows the filter's biquad and stores the values that differ from those already held.
+    void RecomputeBiquad();
+    std::optional<double> Current(nVornMCPCD100::AttributeId attr);
+    std::optional<double> Default(nVornMCPCD100::AttributeId attr);
+    int FirstFilterRow() const;
+
+    Ui::CVornMotionAxisSettingsVelocityLoopClass ui;
+    CVornMotionSectionTable sections;
+};
+
+#endif
