@@ -1,5 +1,6 @@
 #include "pageRegistry.h"
 
+#include "pages/digitalPage.h"
 #include "pages/encoderPage.h"
 #include "pages/generalPage.h"
 #include "pages/positionLoopPage.h"
@@ -35,7 +36,7 @@ const PageEntry pages[] = {
     {0xA300D8, "Limits and home", "gmodeLimitsAndHome", 0xC2000B,
      "dt/eng/generated/AxisConfig_LimHome.html", nullptr},
     {0xA300DB, "Digital IO", "gmodeDigitalIO", 0xA300DB,
-     "dt/eng/generated/AxisConfig_Digital.html", nullptr},
+     "dt/eng/generated/AxisConfig_Digital.html", Create<CVornMotionAxisSettingsDigital>},
     {0xA300B9, "Drive signals", "gmodeDriveSignals", 0xA300B9,
      "dt/eng/generated/AxisConfig_DriveSignals.html", nullptr},
     {0xA300DC, "Analog", "gmodeAnalogIO", 0xA300DC, "dt/eng/generated/AxisConfig_Analog.html",

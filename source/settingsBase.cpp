@@ -162,6 +162,13 @@ quint32 CVornMotionAxisSettingsBase::IndexOf(const UIProperty *property) const
     }
 }
 
+void CVornMotionAxisSettingsBase::RefillItems()
+{
+    CVornMotionLoadingGuard loading(changeList);
+    for (UIProperty *property : std::as_const(properties))
+        property->FillItems(db, changeList, IndexOf(property));
+}
+
 void CVornMotionAxisSettingsBase::StartInstancesAt(AttributeId firstInstance)
 {
     AttributeValue first;

@@ -158,6 +158,9 @@ protected:
     void AddProperty(UIProperty *property);
     // The attribute index a binding uses, by its index source.
     quint32 IndexOf(const UIProperty *property) const;
+    // Refills every binding's items at the index it uses now, with `loading` set: after the
+    // page has switched to another instance.
+    void RefillItems();
     // The page lists instances from the index that `firstInstance` holds: both the base and the
     // instance shown start there.
     void StartInstancesAt(nVornMCPCD100::AttributeId firstInstance);

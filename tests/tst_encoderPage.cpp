@@ -144,15 +144,15 @@ void TestEncoderPage::editsLandOnTheEncoderShown()
     page.Click("encActiveStateLineStateAActiveHigh");
     page.Click("encIndexRefCriteriaLineStateBInactive");
     QCOMPARE(page.Changes()->Count(), 4u);
-    QCOMPARE(page.Pending(countsPerUnit, first + 1).realValue, 4000.0);
-    QCOMPARE(page.Pending(filterFrequency, first + 1).realValue, 8000000.0);
+    QCOMPARE(double(page.Pending(countsPerUnit, first + 1).realValue), 4000.0);
+    QCOMPARE(double(page.Pending(filterFrequency, first + 1).realValue), 8000000.0);
     QCOMPARE(page.Pending(activeStateA, first + 1).integerValue, 0xA30077);
     QCOMPARE(page.Pending(criterionB, first + 1).integerValue, 0xA3008E);
 
     page.Button(QDialogButtonBox::Apply)->click();
     QCOMPARE(page.Changes()->Count(), 0u);
-    QCOMPARE(database.Setting(countsPerUnit, first + 1)->value.realValue, 4000.0);
-    QCOMPARE(database.Setting(countsPerUnit, first)->value.realValue, 1000.0);
+    QCOMPARE(double(database.Setting(countsPerUnit, first + 1)->value.realValue), 4000.0);
+    QCOMPARE(double(database.Setting(countsPerUnit, first)->value.realValue), 1000.0);
     QCOMPARE(database.Setting(activeStateA, first)->value.integerValue, 0xA30077);
     QCOMPARE(database.Setting(criterionB, first + 1)->value.integerValue, 0xA3008E);
     QCOMPARE(counts->value(), 4000.0);
@@ -268,20 +268,20 @@ void TestEncoderPage::countsPerUnitRescalesTheOtherPages()
     page.Find<QToolButton>("gmodeEnc")->click();
 
     page.TypeInto("encCountsPerUnit", QStringLiteral("2000"));
-    QCOMPARE(page.Pending(countsPerUnit, first).realValue, 2000.0);
+    QCOMPARE(double(page.Pending(countsPerUnit, first).realValue), 2000.0);
     QCOMPARE(limit->value(), 250.0);
     page.Table()->setCurrentCell(2, 0);
     QCOMPARE(page.Find<CCoercingSpinBox>("trjVelocityThreshold")->value(), 5.0);
 
     page.TypeInto("trjVelocityThreshold", QStringLiteral("6"));
-    QCOMPARE(page.Pending(0xA3001C, 0).realValue, 12.0);
+    QCOMPARE(double(page.Pending(0xA3001C, 0).realValue), 12.0);
     page.Find<QToolButton>("gmodeTrajectory")->click();
     page.TypeInto("mtnSoftwareFwLimitPosition", QStringLiteral("600"));
-    QCOMPARE(page.Pending(forwardLimit, 0).realValue, 1200.0);
+    QCOMPARE(double(page.Pending(forwardLimit, 0).realValue), 1200.0);
 
     page.Button(QDialogButtonBox::Apply)->click();
-    QCOMPARE(database.Setting(forwardLimit, 0)->value.realValue, 1200.0);
-    QCOMPARE(database.Setting(countsPerUnit, first)->value.realValue, 2000.0);
+    QCOMPARE(double(database.Setting(forwardLimit, 0)->value.realValue), 1200.0);
+    QCOMPARE(double(database.Setting(countsPerUnit, first)->value.realValue), 2000.0);
     QCOMPARE(limit->value(), 1200.0);
 }
 
@@ -293,9 +293,9 @@ void TestEncoderPage::velocityFilterInMillisecondsForTheAxis()
     auto *time = page.Find<CCoercingSpinBox>("trjFilterTime");
     QCOMPARE(time->value(), 1.0);
     page.TypeInto("trjFilterTime", QStringLiteral("5"));
-    QCOMPARE(page.Pending(0xA3001D, 0).realValue, 0.005);
+    QCOMPARE(double(page.Pending(0xA3001D, 0).realValue), 0.005);
     page.TypeInto("trjFilterDistance", QStringLiteral("2.5"));
-    QCOMPARE(page.Pending(0xA3001E, 0).realValue, 2.5);
+    QCOMPARE(double(page.Pending(0xA3001E, 0).realValue), 2.5);
     QCOMPARE(page.Changes()->Count(), 2u);
 }
 

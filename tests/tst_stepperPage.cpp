@@ -165,10 +165,10 @@ void TestStepperPage::decelerationFollowsAcceleration()
     QCOMPARE(page.Changes()->Count(), 4u);
 
     page.Button(QDialogButtonBox::Apply)->click();
-    QCOMPARE(database.Setting(0xC20026, 0)->value.realValue, 250.0);
-    QCOMPARE(database.Setting(0xC20027, 0)->value.realValue, 250.0);
-    QCOMPARE(database.Setting(0xC20028, 0)->value.realValue, 5000.0);
-    QCOMPARE(database.Setting(0xC20029, 0)->value.realValue, 5000.0);
+    QCOMPARE(double(database.Setting(0xC20026, 0)->value.realValue), 250.0);
+    QCOMPARE(double(database.Setting(0xC20027, 0)->value.realValue), 250.0);
+    QCOMPARE(double(database.Setting(0xC20028, 0)->value.realValue), 5000.0);
+    QCOMPARE(double(database.Setting(0xC20029, 0)->value.realValue), 5000.0);
 }
 
 // The captions sit beside the levels the picture draws: the active one is marked.
@@ -217,7 +217,7 @@ void TestStepperPage::enforcingTheErrorLimitEnablesIt()
     QVERIFY(limit->isEnabled());
     QCOMPARE(page.Pending(0xC2002D).booleanValue, quint8(1));
     page.TypeInto("stepperPELimit", QStringLiteral("2.5"));
-    QCOMPARE(page.Pending(errorLimit).realValue, 2.5);
+    QCOMPARE(double(page.Pending(errorLimit).realValue), 2.5);
     page.Find<QCheckBox>("genMonitorPE")->click();
     QVERIFY(!limit->isEnabled());
     QCOMPARE(page.Pending(0xC2002D).booleanValue, quint8(0));

@@ -143,15 +143,15 @@ void TestTrajectoryPage::limitOrderBlocksApplyUntilEitherLimitIsMended()
     // The invalid value waits in the change list; the open problem keeps it from the database.
     QVERIFY(page.Changes()->Contains(breaking.contains("Fw") ? forwardLimit : reverseLimit, 0));
     page.Button(QDialogButtonBox::Apply)->click();
-    QCOMPARE(database.Setting(forwardLimit, 0)->value.realValue, 500.0);
+    QCOMPARE(double(database.Setting(forwardLimit, 0)->value.realValue), 500.0);
 
     page.TypeInto(mending.constData(), mendingValue);
     QVERIFY(!page.Banner()->isVisible());
     QVERIFY(page.Button(QDialogButtonBox::Ok)->isEnabled());
     QVERIFY(page.Button(QDialogButtonBox::Apply)->isEnabled());
     page.Button(QDialogButtonBox::Apply)->click();
-    QCOMPARE(database.Setting(forwardLimit, 0)->value.realValue, forward);
-    QCOMPARE(database.Setting(reverseLimit, 0)->value.realValue, reverse);
+    QCOMPARE(double(database.Setting(forwardLimit, 0)->value.realValue), forward);
+    QCOMPARE(double(database.Setting(reverseLimit, 0)->value.realValue), reverse);
 }
 
 void TestTrajectoryPage::millisecondsShownSecondsStored()
@@ -163,12 +163,12 @@ void TestTrajectoryPage::millisecondsShownSecondsStored()
 
     page.TypeInto("trjMvCompleteDelayValue", QStringLiteral("250"));
     page.TypeInto("trjMvCompleteMinimumPulse", QStringLiteral("5"));
-    QCOMPARE(page.Pending(0xA30024).realValue, 0.25);
-    QCOMPARE(page.Pending(0xA30027).realValue, 0.005);
+    QCOMPARE(double(page.Pending(0xA30024).realValue), 0.25);
+    QCOMPARE(double(page.Pending(0xA30027).realValue), 0.005);
     // The range is in milliseconds too: the database allows up to 1 s.
     page.TypeInto("trjMvCompleteMinimumPulse", QStringLiteral("1500"));
     QCOMPARE(page.Find<CCoercingSpinBox>("trjMvCompleteMinimumPulse")->value(), 1000.0);
-    QCOMPARE(page.Pending(0xA30027).realValue, 1.0);
+    QCOMPARE(double(page.Pending(0xA30027).realValue), 1.0);
 }
 
 void TestTrajectoryPage::criteriaAndStopModesReachTheDatabaseOnApply()

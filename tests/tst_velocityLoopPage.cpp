@@ -142,13 +142,13 @@ void TestVelocityLoopPage::parametersDeriveTheBiquad()
     page.ShowFilter(filter);
     page.TypeInto(box.constData(), typed);
 
-    QCOMPARE(page.Pending(parameter, quint32(filter)).realValue, typed.toDouble());
+    QCOMPARE(double(page.Pending(parameter, quint32(filter)).realValue), typed.toDouble());
     for (int value = 0; value < 4; ++value) {
         QVERIFY(Shows(page.Find<CCoercingSpinBox>(biquadBoxes[value]), biquad.at(value)));
         const double held
             = page.Changes()->Contains(biquadIds[value], quint32(filter))
-                  ? page.Pending(biquadIds[value], quint32(filter)).realValue
-                  : database.Setting(biquadIds[value], quint32(filter))->value.realValue;
+                  ? double(page.Pending(biquadIds[value], quint32(filter)).realValue)
+                  : double(database.Setting(biquadIds[value], quint32(filter))->value.realValue);
         QVERIFY2(Near(held, biquad.at(value)), qPrintable(QString::number(held)));
         // Only values that change are stored, and only for the filter shown.
         QCOMPARE(page.Changes()->Contains(biquadIds[value], quint32(filter)),
@@ -175,14 +175,14 @@ void TestVelocityLoopPage::onlyTheGeneralBiquadIsEntered()
     QCOMPARE(page.Find<QStackedWidget>("velocityLoopARStack")->currentIndex(), 4);
     QVERIFY(page.BiquadEditable());
     page.TypeInto("velocityLoopNumFreq", QStringLiteral("1500"));
-    QCOMPARE(page.Pending(biquadIds[0], 3).realValue, 1500.0);
+    QCOMPARE(double(page.Pending(biquadIds[0], 3).realValue), 1500.0);
     QCOMPARE(page.Changes()->Count(), 2u);
 
     // Back to a derived type: its biquad replaces the one entered.
     page.Type()->setCurrentIndex(page.Type()->findText(QStringLiteral("Notch")));
     QCOMPARE(page.Find<QStackedWidget>("velocityLoopARStack")->currentIndex(), 2);
     QVERIFY(!page.BiquadEditable());
-    QCOMPARE(page.Pending(biquadIds[0], 3).realValue, 500.0);
+    QCOMPARE(double(page.Pending(biquadIds[0], 3).realValue), 500.0);
     QVERIFY(Near(page.Pending(biquadIds[3], 3).realValue, 2 * std::pow(10.0, 0.5)));
     QVERIFY(!page.Changes()->Contains(biquadIds[0], 0));
 }
@@ -193,12 +193,12 @@ void TestVelocityLoopPage::gainsLandAtTheGainSetIndex()
     VelocityLoop page(database);
     page.TypeInto("velocityLoopKp", QStringLiteral("0.7"));
     page.TypeInto("velocityLoopKo", QStringLiteral("150"));
-    QCOMPARE(page.Pending(0xA3004A, 2).realValue, 0.7);
-    QCOMPARE(page.Pending(0xC20041, 2).realValue, 150.0);
+    QCOMPARE(double(page.Pending(0xA3004A, 2).realValue), 0.7);
+    QCOMPARE(double(page.Pending(0xC20041, 2).realValue), 150.0);
     QCOMPARE(page.Changes()->Count(), 2u);
 
     page.Button(QDialogButtonBox::Apply)->click();
-    QCOMPARE(database.Setting(0xA3004A, 2)->value.realValue, 0.7);
+    QCOMPARE(double(database.Setting(0xA3004A, 2)->value.realValue), 0.7);
     QVERIFY(!database.Setting(0xA3004A, 0));
 }
 

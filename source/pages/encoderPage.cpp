@@ -2,7 +2,6 @@
 
 #include "axisIds.h"
 #include "displayTexts.h"
-#include "loadingGuard.h"
 #include "properties/uiPropertyDoubleComboBox.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "properties/uiPropertyEditComboBox.h"
@@ -124,15 +123,11 @@ void CVornMotionAxisSettingsEncoder::UpdateCaptions()
 
 void CVornMotionAxisSettingsEncoder::LoadProperties()
 {
-    {
-        CVornMotionLoadingGuard loading(changeList);
-        const QString units = GetStringValue(encoderUnits, quint32(instanceIndex),
-                                             CVornMotionUnitScale::UnitsTextCapacity);
-        ui.encLabelCountsPerUnit->setText(
-            GetDictionaryName(encoderCountsPerUnit).replace(QStringLiteral("Unit"), units));
-        for (UIProperty *property : std::as_const(properties))
-            property->FillItems(db, changeList, IndexOf(property));
-    }
+    const QString units = GetStringValue(encoderUnits, quint32(instanceIndex),
+                                         CVornMotionUnitScale::UnitsTextCapacity);
+    ui.encLabelCountsPerUnit->setText(
+        GetDictionaryName(encoderCountsPerUnit).replace(QStringLiteral("Unit"), units));
+    RefillItems();
     CVornMotionAxisSettingsBase::LoadProperties();
     ShowPhasingPicture();
 }

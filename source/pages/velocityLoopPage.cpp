@@ -11,9 +11,9 @@
 
 #include <cmath>
 
+using AxisIds::firstGainSet;
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
-using AxisIds::firstGainSet;
 
 namespace {
 
@@ -191,7 +191,7 @@ std::optional<double> CVornMotionSettingsVelocityLoop::Current(AttributeId attr)
     if (reader.ReadValue(attr, quint32(secondaryIndex), &value) < 0
         || !std::isfinite(value.realValue))
         return std::nullopt;
-    return value.realValue;
+    return double(value.realValue);
 }
 
 std::optional<double> CVornMotionSettingsVelocityLoop::Default(AttributeId attr)
@@ -200,7 +200,7 @@ std::optional<double> CVornMotionSettingsVelocityLoop::Default(AttributeId attr)
     if (GetDefaultValue(attr, quint32(secondaryIndex), value) < 0
         || !std::isfinite(value.realValue))
         return std::nullopt;
-    return value.realValue;
+    return double(value.realValue);
 }
 
 CVornMotionSettingsVelocityLoop::Biquad CVornMotionSettingsVelocityLoop::DeriveBiquad()

@@ -1,0 +1,367 @@
+#include "digitalPage.h"
+
+#include "dioMappingDelegate.h"
+#include "displayTexts.h"
+#include "loadingGuard.h"
+#include "properties/uiPropertyActiveStateComboBox.h"
+#include "properties/uiPropertyDoubleComboBox.h"
+#include "properties/uiPropertyIntegerComboBox.h"
+#include "properties/uiPropertySafeStateComboBox.h"
+#include "settingsMain.h"
+
+#include <QHeaderView>
+#include <QHash>
+#include <QSignalBlocker>
+
+using nVornMCPCD100::AttributeId;
+using nVornMCPCD100::AttributeValue;
+
+namespace {
+
+const AttributeId firstLine = 0xA10062;
+const AttributeId inputCount = 0xA30060;
+const AttributeId outputCount = 0xA30061;
+const qint32 mostLines = 256;
+
+// The settings of a line, by section.
+struct LineIds
+{
+    AttributeId name;
+    AttributeId suffix;
+    AttributeId mapping;
+    AttributeId activeState;
+    AttributeId type;
+    const qint32 *mappings;
+    int settingsPage;
+};
+
+const qint32 inputMappings[]
+    = {0xA30094, 0xA30095, 0xA30096, 0xA30097, 0xA30098, 0xC20054, 0xC20055, 0xC20056, 0xC20057, 0};
+const qint32 outputMappings[] = {0xA30099, 0xA3009A, 0};
+const LineIds inputIds = {0xA30062, 0xC2008F, 0xA30092, 0xA30063, 0xA30065, inputMappings, 0};
+const LineIds outputIds = {0xA30066, 0xC20090, 0xA30093, 0xA30067, 0xA30069, outputMappings, 1};
+const AttributeId inputFilter = 0xA30064;
+const AttributeId outputSafeState = 0xA30068;
+
+const LineIds &IdsOf(bool output)
+{
+    return output ? outputIds : inputIds;
+}
+
+const qint32 inputTypes[] = {0xA30079, 0xA3007A, 0xA10075, 0xA10076, 0};
+const qint32 outputTypes[] = {0xA3007B, 0xA3007C, 0xA10074, 0xA10077, 0xA10078, 0};
+const double inputFilters[] = {1.2e-7, 5e-5, 5e-4, 0.001, 0.01, 0.0};
+
+// The unmapped choices of inputs and of outputs: any number of lines may carry them.
+bool IsUnmapped(qint32 mapping)
+{
+    return mapping == 0xA30094 || mapping == 0xA30099;
+}
+// Functions that other pages configure, and the stack page with the note naming that page.
+const QHash<qint32, int> notePages
+    = {{0xC20056, 2}, {0xC20057, 3}, {0xC20054, 4}, {0xC20055, 5}, {0xA3009A, 6}};
+
+const int pinColumn = 0;
+const int mappingColumn = 1;
+const qint32 lineNameCapacity = 257;
+const QString duplicateMessage = QStringLiteral("Duplicate mapping detected!");
+
+} // namespace
+
+CVornMotionAxisSettingsDigital::CVornMotionAxisSettingsDigital(
+    nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
+    CVornMotionAxisSettings *dialog, QWidget *parent)
+    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
+    , delegate(new CVornMotionDIOMappingDelegate(this))
+{
+    ui.setupUi(this);
+    ui.dioMappingTable->setItemDelegateForColumn(mappingColumn, delegate);
+    digitalInputCount = ReadLineCount(inputCount);
+    digitalOutputCount = ReadLineCount(outputCount);
+    RunConstructionSequence();
+    ui.dioMappingTable->setCurrentCell(0, mappingColumn);
+    ui.dioMappingTable->setFocus();
+}
+
+qint32 CVornMotionAxisSettingsDigital::ReadLineCount(AttributeId attr) const
+{
+    AttributeValue count = {};
+    if (db->GetAttribute(attr, 0, &count) < 0)
+        return 0;
+    return qBound(0, qint32(count.integerValue), mostLines);
+}
+
+void CVornMotionAxisSettingsDigital::CreateProperties()
+{
+    const int line = UIProperty::InstanceIndex;
+    const QString none;
+    AddProperty(new UIPropertyDoubleComboBox(inputFilter, ui.dioLabelDIFilterFreq, inputFilters,
+                                             line, none, ui.dioDIFilterFreq));
+    AddProperty(new UIPropertyActiveStateComboBox(inputIds.activeState, ui.dioDILabelActiveState,
+                                                  line, none, ui.dioDIActiveState));
+    AddProperty(new UIPropertyActiveStateComboBox(inputIds.activeState,
+                                                  ui.dioDILabelActiveState_Drive, line, none,
+                                                  ui.dioDIActiveState_Drive));
+    AddProperty(new UIPropertyIntegerComboBox(inputIds.type, ui.dioDILabelDIOType, inputTypes, line,
+                                              none, ui.dioDIType));
+    AddProperty(new UIPropertyActiveStateComboBox(outputIds.activeState, ui.dioDOLabelActiveState,
+                                                  line, none, ui.dioDOActiveState));
+    AddProperty(new UIPropertyActiveStateComboBox(outputIds.activeState,
+                                                  ui.dioDOLabelActiveState_Drive, line, none,
+                                                  ui.dioDOActiveState_Drive));
+    AddProperty(new UIPropertySafeStateComboBox(outputSafeState, ui.dioLabelDOSafeState, line, none,
+                                                ui.dioDOSafeState));
+    AddProperty(new UIPropertyIntegerComboBox(outputIds.type, ui.dioDOLabelDIOType, outputTypes,
+                                              line, none, ui.dioDOType));
+}
+
+void CVornMotionAxisSettingsDigital::InitializeProperties()
+{
+    QTableWidget *table = ui.dioMappingTable;
+    table->horizontalHeader()->resizeSection(pinColumn, 100);
+    table->horizontalHeader()->setSectionResizeMode(mappingColumn, QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionsClickable(false);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->hide();
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
+
+    StartInstancesAt(firstLine);
+    // An axis without inputs starts on its first output.
+    outputSection = digitalInputCount == 0 && digitalOutputCount > 0;
+    delegate->outputRows = outputSection;
+    CVornMotionAxisSettingsBase::InitializeProperties();
+    ChooseLayouts();
+    BuildTable();
+}
+
+CVornMotionAxisSettingsDigital::Line CVornMotionAxisSettingsDigital::LineOfRow(int row) const
+{
+    const bool output = row >= digitalInputCount;
+    return {output, InstanceAt(instanceBase, output ? row - digitalInputCount : row)};
+}
+
+int CVornMotionAxisSettingsDigital::ShownRow() const
+{
+    const int line = int(qint64(instanceIndex) - instanceBase);
+    return outputSection ? line + digitalInputCount : line;
+}
+
+// The drive's own layout: only the active state can be set, the type and the third setting are
+// fixed by the drive.
+void CVornMotionAxisSettingsDigital::ChooseLayouts()
+{
+    const quint32 index = quint32(instanceIndex);
+    const auto driveLayout = [this, index](AttributeId state, AttributeId type, AttributeId third) {
+        return !db->IsAttributeReadOnly(state, index) && db->IsAttributeReadOnly(type, index)
+               && db->IsAttributeReadOnly(third, index);
+    };
+    ui.DIStack->setCurrentIndex(driveLayout(inputIds.activeState, inputIds.type, inputFilter) ? 1
+                                                                                              : 0);
+    ui.DOStack->setCurrentIndex(
+        driveLayout(outputIds.activeState, outputIds.type, outputSafeState) ? 1 : 0);
+}
+
+void CVornMotionAxisSettingsDigital::BuildTable()
+{
+    QTableWidget *table = ui.dioMappingTable;
+    const QSignalBlocker blocker(table);
+    table->clearContents();
+    table->setRowCount(digitalInputCount + digitalOutputCount);
+    table->setToolTip(PlainToolTip(GetDictionaryDescription(inputIds.mapping)));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const Line line = LineOfRow(row);
+        const LineIds &ids = IdsOf(line.output);
+        QString text = GetStringValue(ids.name, quint32(line.index), lineNameCapacity);
+        const QString suffix = GetStringValue(ids.suffix, quint32(line.index), lineNameCapacity);
+        if (!suffix.isEmpty())
+            text += QStringLiteral(" (") + suffix + QLatin1Char(')');
+        auto *pin = new QTableWidgetItem(text);
+        pin->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        table->setItem(row, pinColumn, pin);
+        auto *mapping = new QTableWidgetItem();
+        mapping->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled);
+        table->setItem(row, mappingColumn, mapping);
+    }
+    RefreshMappings();
+}
+
+void CVornMotionAxisSettingsDigital::RefreshMappings()
+{
+    const QSignalBlocker blocker(ui.dioMappingTable);
+    for (int row = 0; row < ui.dioMappingTable->rowCount(); ++row) {
+        const Line line = LineOfRow(row);
+        AttributeValue mapping;
+        GetValue(IdsOf(line.output).mapping, quint32(line.index), mapping);
+        ShowMapping(row, mapping.integerValue);
+    }
+}
+
+void CVornMotionAxisSettingsDigital::ShowMapping(int row, qint32 mapping)
+{
+    QTableWidgetItem *cell = ui.dioMappingTable->item(row, mappingColumn);
+    if (!cell)
+        return;
+    const QString text = GetDictionaryName(quint32(mapping));
+    if (cell->text() != text)
+        cell->setText(text);
+    if (cell->data(Qt::UserRole) != QVariant(mapping))
+        cell->setData(Qt::UserRole, mapping);
+}
+
+void CVornMotionAxisSettingsDigital::FillMappingChoices(int row, QComboBox *combo)
+{
+    if (row < 0 || row >= ui.dioMappingTable->rowCount())
+        return;
+    const Line line = LineOfRow(row);
+    const LineIds &ids = IdsOf(line.output);
+    FillEnumComboBox(ids.mapping, quint32(line.index), ids.mappings, combo);
+}
+
+void CVornMotionAxisSettingsDigital::LoadProperties()
+{
+    CVornMotionAxisSettingsBase::LoadProperties();
+    CVornMotionLoadingGuard loading(changeList);
+    const quint32 index = quint32(instanceIndex);
+    const QString settings = tr(" Settings");
+    ui.DIGroupBox->setTitle(GetStringValue(inputIds.name, index, lineNameCapacity) + settings);
+    ui.DOGroupBox->setTitle(GetStringValue(outputIds.name, index, lineNameCapacity) + settings);
+    ShowInputPicture();
+    ShowOutputPicture();
+    RefreshMappings();
+    SelectStackPage();
+}
+
+void CVornMotionAxisSettingsDigital::SelectStackPage()
+{
+    const LineIds &ids = IdsOf(outputSection);
+    AttributeValue mapping;
+    GetValue(ids.mapping, quint32(instanceIndex), mapping);
+    ui.digitalIOStack->setCurrentIndex(notePages.value(mapping.integerValue, ids.settingsPage));
+}
+
+void CVornMotionAxisSettingsDigital::ShowInputPicture()
+{
+    UpdateActiveStatePicture({ui.dioDIPicture, ui.label_activeDI, nullptr, nullptr,
+                              inputIds.activeState, 0, 0, inputIds.type, 0, 0},
+                             ui.label_inactiveDI);
+}
+
+void CVornMotionAxisSettingsDigital::ShowOutputPicture()
+{
+    UpdateActiveStatePicture({ui.dioDOPicture, ui.label_activeDO, ui.label_SafeStateA,
+                              ui.label_SafeStateIA, 0, outputIds.activeState, outputSafeState, 0,
+                              outputIds.type, 1},
+                             ui.label_inactiveDO);
+}
+
+void CVornMotionAxisSettingsDigital::on_dioMappingTable_currentCellChanged(int currentRow, int, int,
+                                                                           int)
+{
+    if (changeList->loading || currentRow < 0 || currentRow >= ui.dioMappingTable->rowCount()
+        || currentRow == ShownRow())
+        return;
+    const Line line = LineOfRow(currentRow);
+    outputSection = line.output;
+    delegate->outputRows = line.output;
+    instanceIndex = line.index;
+    RefillItems();
+    ChooseLayouts();
+    LoadProperties();
+}
+
+void CVornMotionAxisSettingsDigital::on_dioMappingTable_cellChanged(int row, int column)
+{
+    if (changeList->loading || column != mappingColumn || row != ShownRow())
+        return;
+    const QTableWidgetItem *cell = ui.dioMappingTable->item(row, mappingColumn);
+    bool valid = false;
+    const qint32 mapping = cell ? cell->data(Qt::UserRole).toInt(&valid) : 0;
+    if (!valid || !StoreId(IdsOf(outputSection).mapping, quint32(instanceIndex), mapping))
+        return;
+    SelectStackPage();
+    CheckDuplicates();
+}
+
+// Compares the functions themselves, never their texts; the unmapped choice is no conflict.
+void CVornMotionAxisSettingsDigital::CheckDuplicates()
+{
+    QTableWidget *table = ui.dioMappingTable;
+    const QSignalBlocker blocker(table);
+    QHash<qint32, int> linesPerMapping;
+    for (int row = 0; row < table->rowCount(); ++row)
+        ++linesPerMapping[table->item(row, mappingColumn)->data(Qt::UserRole).toInt()];
+    bool duplicate = false;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QTableWidgetItem *cell = table->item(row, mappingColumn);
+        const qint32 mapping = cell->data(Qt::UserRole).toInt();
+        const bool conflict = !IsUnmapped(mapping) && linesPerMapping.value(mapping) > 1;
+        cell->setBackground(conflict ? Qt::red : Qt::white);
+        duplicate = duplicate || conflict;
+    }
+    if (duplicate) {
+        if (QTableWidgetItem *edited = table->item(ShownRow(), mappingColumn))
+            edited->setSelected(false);
+        dialog->SetInvalidSettingsText(duplicateMessage);
+    }
+    emit InvalidSettings(duplicate);
+}
+
+void CVornMotionAxisSettingsDigital::on_dioDIActiveState_currentIndexChanged(int curIndex)
+{
+    if (StoreSelectedId(inputIds.activeState, quint32(instanceIndex), ui.dioDIActiveState,
+                        curIndex))
+        ShowInputPicture();
+}
+
+void CVornMotionAxisSettingsDigital::on_dioDOActiveState_currentIndexChanged(int curIndex)
+{
+    if (StoreSelectedId(outputIds.activeState, quint32(instanceIndex), ui.dioDOActiveState,
+                        curIndex))
+        ShowOutputPicture();
+}
+
+void CVornMotionAxisSettingsDigital::on_dioDIActiveState_Drive_currentIndexChanged(int curIndex)
+{
+    StoreSelectedId(inputIds.activeState, quint32(instanceIndex), ui.dioDIActiveState_Drive,
+                    curIndex);
+}
+
+void CVornMotionAxisSettingsDigital::on_dioDOActiveState_Drive_currentIndexChanged(int curIndex)
+{
+    StoreSelectedId(outputIds.activeState, quint32(instanceIndex), ui.dioDOActiveState_Drive,
+                    curIndex);
+}
+
+void CVornMotionAxisSettingsDigital::on_dioDIType_currentIndexChanged(int curIndex)
+{
+    const quint32 index = quint32(instanceIndex);
+    if (!StoreSelectedId(inputIds.type, index, ui.dioDIType, curIndex))
+        return;
+    OnActiveStateTypeChanged(inputIds.type, index, ui.dioDIActiveState, true);
+    OnActiveStateTypeChanged(inputIds.type, index, ui.dioDIActiveState_Drive, true);
+    ShowInputPicture();
+}
+
+void CVornMotionAxisSettingsDigital::on_dioDOType_currentIndexChanged(int curIndex)
+{
+    const quint32 index = quint32(instanceIndex);
+    if (!StoreSelectedId(outputIds.type, index, ui.dioDOType, curIndex))
+        return;
+    OnActiveStateTypeChanged(outputIds.type, index, ui.dioDOActiveState, true);
+    OnActiveStateTypeChanged(outputIds.type, index, ui.dioDOActiveState_Drive, true);
+    OnSafeStateTypeChanged(outputIds.type, index, ui.dioDOSafeState, true);
+    ShowOutputPicture();
+}
+
+void CVornMotionAxisSettingsDigital::on_dioDIFilterFreq_currentIndexChanged(int curIndex)
+{
+    StoreSelectedReal(inputFilter, quint32(instanceIndex), ui.dioDIFilterFreq, curIndex);
+}
+
+void CVornMotionAxisSettingsDigital::on_dioDOSafeState_currentIndexChanged(int curIndex)
+{
+    if (StoreSelectedId(outputSafeState, quint32(instanceIndex), ui.dioDOSafeState, curIndex))
+        ShowOutputPicture();
+}

@@ -1,0 +1,72 @@
+#ifndef VORNAC_DIGITALPAGE_H
+#define VORNAC_DIGITALPAGE_H
+
+#include "settingsBase.h"
+
+#include "ui_digital.h"
+
+class CVornMotionDIOMappingDelegate;
+
+// The digital input and output lines of the axis: what function each line serves, and for the
+// line shown its type, active state and filter or safe state. A line that another page
+// configures (limits, home, capture, brake) shows a note instead. Two lines mapped to the same
+// function are an open problem.
+class CVornMotionAxisSettingsDigital : public CVornMotionAxisSettingsBase
+{
+    Q_OBJECT
+
+public:
+    CVornMotionAxisSettingsDigital(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                                   CVornMotionChangeList *changeList,
+                                   CVornMotionAxisSettings *dialog, QWidget *parent);
+
+    // The functions the line of `row` accepts, as items of the mapping editor.
+    void FillMappingChoices(int row, QComboBox *combo);
+
+private slots:
+    void on_dioMappingTable_currentCellChanged(int currentRow, int currentColumn, int previousRow,
+                                               int previousColumn);
+    void on_dioMappingTable_cellChanged(int row, int column);
+    void on_dioDIActiveState_currentIndexChanged(int curIndex);
+    void on_dioDOActiveState_currentIndexChanged(int curIndex);
+    void on_dioDIActiveState_Drive_currentIndexChanged(int curIndex);
+    void on_dioDOActiveState_Drive_currentIndexChanged(int curIndex);
+    void on_dioDIType_currentIndexChanged(int curIndex);
+    void on_dioDOType_currentIndexChanged(int curIndex);
+    void on_dioDIFilterFreq_currentIndexChanged(int curIndex);
+    void on_dioDOSafeState_currentIndexChanged(int curIndex);
+
+protected:
+    void CreateProperties() override;
+    void InitializeProperties() override;
+    void LoadProperties() override;
+
+private:
+    // Where a table row's line lives: its section and its attribute index.
+    struct Line
+    {
+        bool output;
+        qint32 index;
+    };
+
+    Line LineOfRow(int row) const;
+    int ShownRow() const;
+    qint32 ReadLineCount(nVornMCPCD100::AttributeId attr) const;
+    void BuildTable();
+    // Rewrites the mapping column from the settings, changed cells only.
+    void RefreshMappings();
+    void ShowMapping(int row, qint32 mapping);
+    void ChooseLayouts();
+    void SelectStackPage();
+    void CheckDuplicates();
+    void ShowInputPicture();
+    void ShowOutputPicture();
+
+    Ui::CVornMotionAxisSettingsDigitalClass ui;
+    CVornMotionDIOMappingDelegate *delegate;
+    qint32 digitalInputCount = 0;
+    qint32 digitalOutputCount = 0;
+    bool outputSection = false;
+};
+
+#endif
