@@ -1,8 +1,11 @@
 #include "pageRegistry.h"
 
 #include "pages/digitalPage.h"
+#include "pages/driveCommandPage.h"
+#include "pages/driveSignalsPage.h"
 #include "pages/encoderPage.h"
 #include "pages/generalPage.h"
+#include "pages/limitsHomePage.h"
 #include "pages/positionLoopPage.h"
 #include "pages/stepperPage.h"
 #include "pages/trajectoryPage.h"
@@ -28,17 +31,17 @@ const PageEntry pages[] = {
     {0xA300AC, "Velocity loop", "gmodeMultiPurpose", 0xA300AC,
      "dt/eng/generated/AxisConfig_VelocityLoop.html", Create<CVornMotionSettingsVelocityLoop>},
     {0xA300EE, "Drive command", "gmodeMultiPurpose", 0xA300E5,
-     "dt/eng/generated/AxisConfig_DriveCommand.html", nullptr},
+     "dt/eng/generated/AxisConfig_DriveCommand.html", Create<CVornMotionAxisSettingsDriveCommand>},
     {0xA300D7, "Stepper", "gmodeMultiPurpose", 0xA300D7,
      "dt/eng/generated/AxisConfig_Stepper.html", Create<CVornMotionAxisSettingsStepper>},
     {0xA300DD, "Encoder", "gmodeEnc", 0xA300DD, "dt/eng/generated/AxisConfig_Encoder.html",
      Create<CVornMotionAxisSettingsEncoder>},
     {0xA300D8, "Limits and home", "gmodeLimitsAndHome", 0xC2000B,
-     "dt/eng/generated/AxisConfig_LimHome.html", nullptr},
+     "dt/eng/generated/AxisConfig_LimHome.html", Create<CVornMotionAxisSettingsLimitsHome>},
     {0xA300DB, "Digital IO", "gmodeDigitalIO", 0xA300DB,
      "dt/eng/generated/AxisConfig_Digital.html", Create<CVornMotionAxisSettingsDigital>},
     {0xA300B9, "Drive signals", "gmodeDriveSignals", 0xA300B9,
-     "dt/eng/generated/AxisConfig_DriveSignals.html", nullptr},
+     "dt/eng/generated/AxisConfig_DriveSignals.html", Create<CVornMotionAxisSettingsDriveSignals>},
     {0xA300DC, "Analog", "gmodeAnalogIO", 0xA300DC, "dt/eng/generated/AxisConfig_Analog.html",
      nullptr},
     {0xB10025, "Compare", "gmodeComp", 0xA300DA, "dt/eng/generated/AxisConfig_Compare.html",

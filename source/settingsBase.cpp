@@ -6,10 +6,12 @@
 #include "properties/comboItems.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "settingsMain.h"
+#include "valueReader.h"
 #include "wheelGuard.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 
 #include <cmath>
@@ -21,6 +23,8 @@ using nVornMCPCD100::AttributeValue;
 namespace {
 // Page loading reads texts with room for this many code units.
 const qint32 loadStringCapacity = 1024;
+// Names of lines and outputs shown in group titles.
+const qint32 storedNameCapacity = 257;
 } // namespace
 
 CVornMotionAxisSettingsBase::CVornMotionAxisSettingsBase(
@@ -132,6 +136,22 @@ void CVornMotionAxisSettingsBase::EditUnitsText(AttributeId attr, quint32 index,
     emit UpdateAllSettingsPages();
     if (edit)
         edit->setCursorPosition(cursor);
+}
+
+bool CVornMotionAxisSettingsBase::IsDriveLayout(AttributeId state, AttributeId type,
+                                                AttributeId third, quint32 index) const
+{
+    return !db->IsAttributeReadOnly(state, index) && db->IsAttributeReadOnly(type, index)
+        && db->IsAttributeReadOnly(third, index);
+}
+
+void CVornMotionAxisSettingsBase::TitleWithStoredName(QGroupBox *group, const QString &title,
+                                                      AttributeId name) const
+{
+    const std::optional<QString> stored =
+        CVornMotionValueReader(db, changeList).ReadStoredString(name, 0, storedNameCapacity);
+    if (stored)
+        group->setTitle(title + QStringLiteral(" (") + *stored + QLatin1Char(')'));
 }
 
 void CVornMotionAxisSettingsBase::MarkInvalid(QWidget *widget, bool invalid)

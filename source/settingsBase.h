@@ -18,6 +18,7 @@ class CCoercingSpinBox;
 class CVornMotionAxisSettings;
 class CVornMotionWheelGuard;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 
 typedef qint32 i32;
@@ -146,6 +147,13 @@ protected:
     void EditUnitsText(nVornMCPCD100::AttributeId attr, quint32 index, QComboBox *combo,
                        const QString &text);
 
+    // An I/O line in the drive's own layout: only its active state can be set, its type and its
+    // third setting (filter or safe state) are fixed.
+    bool IsDriveLayout(nVornMCPCD100::AttributeId state, nVornMCPCD100::AttributeId type,
+                       nVornMCPCD100::AttributeId third, quint32 index) const;
+    // Titles `group` "<title> (<name>)" when the database can tell the name, else leaves it.
+    void TitleWithStoredName(QGroupBox *group, const QString &title,
+                             nVornMCPCD100::AttributeId name) const;
     // Paints a spin box or combo box red while it takes part in an open problem, white after.
     static void MarkInvalid(QWidget *widget, bool invalid);
 

@@ -39,15 +39,24 @@ QString CVornMotionValueReader::ReadString(AttributeId id, quint32 index, qint32
 {
     if (capacity <= 0)
         return QString();
+    if (!changeList->Contains(id, index))
+        return ReadStoredString(id, index, capacity).value_or(QString());
     std::vector<char16_t> buffer(size_t(capacity), u'\0');
-    if (changeList->Contains(id, index)) {
-        changeList->ReadString(id, index, quint32(capacity), buffer.data());
-    } else {
-        // A host may write a length back into the capacity: this copy is the call's own.
-        qint32 given = capacity;
-        if (database->GetAttributeString(id, index, &given, buffer.data()) < 0)
-            return QString();
-    }
+    changeList->ReadString(id, index, quint32(capacity), buffer.data());
+    buffer[size_t(capacity) - 1] = u'\0';
+    return QString::fromUtf16(buffer.data());
+}
+
+std::optional<QString> CVornMotionValueReader::ReadStoredString(AttributeId id, quint32 index,
+                                                                qint32 capacity) const
+{
+    if (capacity <= 0)
+        return std::nullopt;
+    std::vector<char16_t> buffer(size_t(capacity), u'\0');
+    // A host may write a length back into the capacity: this copy is the call's own.
+    qint32 given = capacity;
+    if (database->GetAttributeString(id, index, &given, buffer.data()) < 0)
+        return std::nullopt;
     buffer[size_t(capacity) - 1] = u'\0';
     return QString::fromUtf16(buffer.data());
 }

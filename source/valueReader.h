@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class CVornMotionChangeList;
 
 // Reads what the user sees: the pending edit when there is one, else the committed value.
@@ -24,6 +26,10 @@ public:
     // The text, read into a fresh zeroed buffer of `capacity` code units that the module
     // terminates itself; empty when the read fails.
     QString ReadString(nVornMCPCD100::AttributeId id, quint32 index, qint32 capacity) const;
+    // The committed text straight from the database, or nothing when the read fails; an empty
+    // text is a successful read.
+    std::optional<QString> ReadStoredString(nVornMCPCD100::AttributeId id, quint32 index,
+                                            qint32 capacity) const;
 
 private:
     nVornMCPCD100::iMotionConfigurationDatabase *database;

@@ -148,19 +148,13 @@ int CVornMotionAxisSettingsDigital::ShownRow() const
     return outputSection ? line + digitalInputCount : line;
 }
 
-// The drive's own layout: only the active state can be set, the type and the third setting are
-// fixed by the drive.
 void CVornMotionAxisSettingsDigital::ChooseLayouts()
 {
     const quint32 index = quint32(instanceIndex);
-    const auto driveLayout = [this, index](AttributeId state, AttributeId type, AttributeId third) {
-        return !db->IsAttributeReadOnly(state, index) && db->IsAttributeReadOnly(type, index)
-               && db->IsAttributeReadOnly(third, index);
-    };
-    ui.DIStack->setCurrentIndex(driveLayout(inputIds.activeState, inputIds.type, inputFilter) ? 1
-                                                                                              : 0);
+    ui.DIStack->setCurrentIndex(
+        IsDriveLayout(inputIds.activeState, inputIds.type, inputFilter, index) ? 1 : 0);
     ui.DOStack->setCurrentIndex(
-        driveLayout(outputIds.activeState, outputIds.type, outputSafeState) ? 1 : 0);
+        IsDriveLayout(outputIds.activeState, outputIds.type, outputSafeState, index) ? 1 : 0);
 }
 
 void CVornMotionAxisSettingsDigital::BuildTable()

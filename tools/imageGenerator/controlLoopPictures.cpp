@@ -6,6 +6,7 @@
 // The loop pages show one of these beside their settings, in a 210 px square, so each is the
 // loop's signal path with the page's gain names on the blocks and a few words where signals
 // enter or leave. Signals flow left to right along mainY; feedback returns along the bottom.
+// The drive command page shows, wider, the path from the loop's output to the drive.
 namespace {
 const int pictureSize = 210;
 const qreal mainY = 106.0;
@@ -44,7 +45,7 @@ void gainBlock(QPainter &painter, const QRectF &box, const QStringList &gains)
     style::block(painter, box, gains, style::font(12, true));
 }
 
-// The integrator's output is held between two levels: a flat, a ramp and a flat.
+// A signal held between two levels, such as the integrator's output: a flat, a ramp and a flat.
 void saturationBlock(QPainter &painter, const QRectF &box)
 {
     painter.setPen(style::pen(style::stroke, 2.0));
@@ -70,16 +71,21 @@ void junction(QPainter &painter, const QPointF &centre)
     painter.drawLine(centre + QPointF(-arm, arm), centre + QPointF(arm, -arm));
 }
 
+// The sign an input carries into a junction, written beside where it enters.
+void junctionSign(QPainter &painter, const QPointF &topLeft, const QString &sign)
+{
+    style::text(painter, QRectF(topLeft, QSizeF(10.0, 12.0)), Qt::AlignCenter, sign,
+                style::font(12, true));
+}
+
 // The command comes in from the left and the measured value is taken from it at errorX.
 void errorJunction(QPainter &painter)
 {
     const QPointF centre(errorX, mainY);
     signalArrow(painter, QPointF(2.0, mainY), QPointF(errorX - junctionRadius, mainY));
     junction(painter, centre);
-    style::text(painter, QRectF(errorX - 20.0, mainY - 20.0, 10.0, 12.0), Qt::AlignCenter,
-                QStringLiteral("+"), style::font(12, true));
-    style::text(painter, QRectF(errorX + 7.0, mainY + 8.0, 10.0, 12.0), Qt::AlignCenter,
-                QString(QChar(0x2212)), style::font(12, true));
+    junctionSign(painter, QPointF(errorX - 20.0, mainY - 20.0), QStringLiteral("+"));
+    junctionSign(painter, QPointF(errorX + 7.0, mainY + 8.0), QString(QChar(0x2212)));
     smallLabel(painter, QRectF(6.0, mainY + 4.0, errorX - junctionRadius - 6.0, 14.0),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("command"));
 }
@@ -285,11 +291,70 @@ QImage velocityLoop()
     painter.end();
     return image;
 }
+
+// What the controller does to its loop output before the drive sees it: the torque limits clip
+// it, the torque offset is added, its sign may be inverted, and the DAC scaling turns it into
+// the voltage sent to the drive. Each setting of the page is named where it acts.
+QImage driveCommand()
+{
+    QImage image = style::canvas(380, 190, Qt::transparent);
+    QPainter painter;
+    style::beginPainting(painter, image);
+
+    const qreal halfHeight = 18.0;
+    const QRectF limiter(74.0, mainY - halfHeight, 48.0, 2.0 * halfHeight);
+    const qreal offsetX = 156.0;
+    const QRectF inversion(194.0, mainY - halfHeight, 40.0, 2.0 * halfHeight);
+    const QRectF dac(264.0, mainY - halfHeight, 50.0, 2.0 * halfHeight);
+    const qreal right = image.width() - 2.0;
+    const qreal aboveY = mainY - halfHeight - 18.0;
+    const qreal belowY = mainY + halfHeight + 4.0;
+    const auto settingName = [&painter](const QRectF &block, qreal top, const QString &name) {
+        smallLabel(painter, QRectF(block.left() - 10.0, top, block.width() + 20.0, 14.0),
+                   Qt::AlignCenter, name);
+    };
+
+    signalArrow(painter, QPointF(2.0, mainY), QPointF(limiter.left(), mainY));
+    smallLabel(painter, QRectF(6.0, mainY + 4.0, limiter.left() - 8.0, 14.0),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("command"));
+
+    saturationBlock(painter, limiter);
+    settingName(limiter, aboveY, QStringLiteral("+ limit"));
+    settingName(limiter, belowY, QStringLiteral("\u2212 limit"));
+
+    signalArrow(painter, QPointF(limiter.right(), mainY), QPointF(offsetX - junctionRadius, mainY));
+    const qreal offsetTop = 56.0;
+    signalArrow(painter, QPointF(offsetX, offsetTop), QPointF(offsetX, mainY - junctionRadius));
+    junction(painter, QPointF(offsetX, mainY));
+    junctionSign(painter, QPointF(offsetX - 20.0, mainY - 20.0), QStringLiteral("+"));
+    junctionSign(painter, QPointF(offsetX + 6.0, mainY - 20.0), QStringLiteral("+"));
+    smallLabel(painter, QRectF(offsetX - 30.0, offsetTop - 16.0, 60.0, 14.0), Qt::AlignCenter,
+               QStringLiteral("offset"));
+
+    signalArrow(painter, QPointF(offsetX + junctionRadius, mainY),
+                QPointF(inversion.left(), mainY));
+    gainBlock(painter, inversion, {QStringLiteral("\u00b11")});
+    settingName(inversion, aboveY, QStringLiteral("invert"));
+
+    signalArrow(painter, QPointF(inversion.right(), mainY), QPointF(dac.left(), mainY));
+    gainBlock(painter, dac, {QStringLiteral("DAC")});
+    settingName(dac, aboveY, QStringLiteral("scaling"));
+
+    // The voltage leaves the picture towards the drive.
+    signalArrow(painter, QPointF(dac.right(), mainY), QPointF(right, mainY));
+    smallLabel(painter, QRectF(dac.right(), mainY - 18.0, right - dac.right(), 14.0),
+               Qt::AlignCenter, QStringLiteral("V"));
+    smallLabel(painter, QRectF(dac.right(), mainY + 4.0, right - dac.right(), 14.0),
+               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("drive"));
+    painter.end();
+    return image;
+}
 } // namespace
 
 bool writeControlLoopPictures(PictureWriter &writer)
 {
     return writer.write(controllerLoop(), QStringLiteral("ControlGains_small.PNG"))
            && writer.write(driveLoop(), QStringLiteral("DriveControlGainsPLoop_small.PNG"))
-           && writer.write(velocityLoop(), QStringLiteral("DriveControlGainsVLoop_small.PNG"));
+           && writer.write(velocityLoop(), QStringLiteral("DriveControlGainsVLoop_small.PNG"))
+           && writer.write(driveCommand(), QStringLiteral("DriveCommand.PNG"));
 }

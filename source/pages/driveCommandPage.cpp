@@ -1,0 +1,90 @@
+#include "driveCommandPage.h"
+
+#include "properties/uiPropertyCheckbox.h"
+#include "properties/uiPropertyDoubleSpinBox.h"
+#include "settingsMain.h"
+
+#include <QPixmap>
+
+using nVornMCPCD100::AttributeId;
+
+namespace {
+
+const AttributeId positiveLimit = 0xA30056;
+const AttributeId negativeLimit = 0xA30057;
+const AttributeId inverted = 0xA3003E;
+const AttributeId hasDacScaling = 0xC2009A;
+const AttributeId outputName = 0xC20096;
+
+const QString limitOrderMessage
+    = QStringLiteral("Positive Torque Limit must be greater than Negative Torque Limit");
+
+} // namespace
+
+CVornMotionAxisSettingsDriveCommand::CVornMotionAxisSettingsDriveCommand(
+    nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
+    CVornMotionAxisSettings *dialog, QWidget *parent)
+    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
+{
+    ui.setupUi(this);
+    RunConstructionSequence();
+}
+
+void CVornMotionAxisSettingsDriveCommand::CreateProperties()
+{
+    const QString none;
+    AddProperty(new UIPropertyDoubleSpinBox(positiveLimit, ui.label_driveCommandPosTorqLimit,
+                                            nullptr, 0, none, ui.driveCommandPosTorqLimit));
+    AddProperty(new UIPropertyDoubleSpinBox(negativeLimit, ui.label_driveCommandNegTorqLimit,
+                                            nullptr, 0, none, ui.driveCommandNegTorqLimit));
+    AddProperty(new UIPropertyDoubleSpinBox(0xA30058, ui.label_driveCommandTorqOffset, nullptr, 0,
+                                            none, ui.driveCommandTorqOffset));
+    AddProperty(new UIPropertyCheckbox(inverted, nullptr, 0, none, ui.driveCommandDCInverted));
+    AddProperty(new UIPropertyDoubleSpinBox(0xA10064, ui.label_driveCommandScale, nullptr, 0, none,
+                                            ui.driveCommandScale));
+}
+
+void CVornMotionAxisSettingsDriveCommand::InitializeProperties()
+{
+    CVornMotionAxisSettingsBase::InitializeProperties();
+    if (!db->IsAttributeSupported(hasDacScaling, 0)) {
+        ui.driveCommandScale->hide();
+        ui.label_driveCommandScale->hide();
+        ui.units_driveCommandScale->hide();
+    }
+    TitleWithStoredName(ui.driveCommandGroupBox, tr("Drive Command Output"), outputName);
+    ui.driveCommandPicture->setPixmap(QPixmap(QStringLiteral(":/images/DriveCommand.PNG")));
+    ui.driveCommandPicture->lower();
+}
+
+// An unordered pair is refused: the limit that would break the order is not stored.
+void CVornMotionAxisSettingsDriveCommand::on_coercedValueChanged(long attr, double curValue,
+                                                                 bool dataTypeDouble)
+{
+    if (changeList->loading)
+        return;
+    const AttributeId edited = AttributeId(attr);
+    if (edited == positiveLimit || edited == negativeLimit) {
+        const bool ordered = edited == positiveLimit
+                                 ? curValue > ui.driveCommandNegTorqLimit->value()
+                                 : curValue < ui.driveCommandPosTorqLimit->value();
+        if (!ordered) {
+            dialog->SetInvalidSettingsText(limitOrderMessage);
+            emit InvalidSettings(true);
+            return;
+        }
+        emit InvalidSettings(false);
+    }
+    CVornMotionAxisSettingsBase::on_coercedValueChanged(attr, curValue, dataTypeDouble);
+}
+
+void CVornMotionAxisSettingsDriveCommand::on_invalidSettings(bool state)
+{
+    MarkInvalid(ui.driveCommandPosTorqLimit, state);
+    MarkInvalid(ui.driveCommandNegTorqLimit, state);
+}
+
+void CVornMotionAxisSettingsDriveCommand::on_driveCommandDCInverted_toggled(bool curState)
+{
+    StoreBoolean(inverted, 0, curState);
+}

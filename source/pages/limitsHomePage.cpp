@@ -1,0 +1,282 @@
+#include "limitsHomePage.h"
+
+#include "properties/uiPropertyActiveStateComboBox.h"
+#include "properties/uiPropertyCheckbox.h"
+#include "properties/uiPropertyDoubleComboBox.h"
+#include "properties/uiPropertyIntegerComboBox.h"
+
+using nVornMCPCD100::AttributeId;
+
+namespace {
+
+const AttributeId sectionIds[] = {0xA3009B, 0xA3009C, 0xA3009D, 0};
+const qint32 inputTypes[] = {0xA30079, 0xA3007A, 0xA10075, 0xA10076, 0};
+const qint32 stopModes[] = {0xA300CA, 0xA300CB, 0xA300CC, 0xC2008C, 0};
+const double filters[] = {1.2e-7, 5e-5, 5e-4, 0.001, 0.01, 0.0};
+
+} // namespace
+
+CVornMotionAxisSettingsLimitsHome::CVornMotionAxisSettingsLimitsHome(
+    nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
+    CVornMotionAxisSettings *dialog, QWidget *parent)
+    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
+{
+    ui.setupUi(this);
+    switches[Forward] = {0xA3000C,
+                         0xA3000D,
+                         0xA3000E,
+                         0xA3000F,
+                         0xA300CD,
+                         0xC20091,
+                         tr("Forward Limit Input"),
+                         ui.mtnFwLimitEnabled,
+                         ui.mtnFwLimitActiveState,
+                         ui.mtnLabelFwLimitActiveState,
+                         ui.mtnFwLimitActiveState_Drive,
+                         ui.mtnLabelFwLimitActiveState_Drive,
+                         ui.mtnFwLimitInputType,
+                         ui.mtnLabelFwLimitInputType,
+                         ui.mtnFwLimitFilterFreq,
+                         ui.mtnLabelFwLimitFilterFreq,
+                         ui.mtnFwLimitStopMode,
+                         ui.mtnLabelFwLimitStopMode,
+                         ui.forwardPicture,
+                         ui.label_activeForward,
+                         ui.label_inactiveForward,
+                         ui.forwardHardwareStack,
+                         ui.forwardHardwareGroup};
+    switches[Reverse] = {0xA30010,
+                         0xA30011,
+                         0xA30012,
+                         0xA30013,
+                         0xA300CE,
+                         0xC20092,
+                         tr("Reverse Limit Input"),
+                         ui.mtnRvLimitEnabled,
+                         ui.mtnRvLimitActiveState,
+                         ui.mtnLabelRvLimitActiveState,
+                         ui.mtnRvLimitActiveState_Drive,
+                         ui.mtnLabelRvLimitActiveState_Drive,
+                         ui.mtnRvLimitInputType,
+                         ui.mtnLabelRvLimitInputType,
+                         ui.mtnRvLimitFilterFreq,
+                         ui.mtnLabelRvLimitFilterFreq,
+                         ui.mtnRvLimitStopMode,
+                         ui.mtnLabelRvLimitStopMode,
+                         ui.reversePicture,
+                         ui.label_activeReverse,
+                         ui.label_inactiveReverse,
+                         ui.reverseHardwareStack,
+                         ui.reverseHardwareGroup};
+    switches[Home] = {0xA30014,
+                      0xA30015,
+                      0xA30016,
+                      0xA30017,
+                      0xA300CF,
+                      0xC20093,
+                      tr("Home Switch Input"),
+                      ui.mtnHomeEnabled,
+                      ui.mtnHomeActiveState,
+                      ui.mtnLabelHomeActiveState,
+                      ui.mtnHomeActiveState_Drive,
+                      ui.mtnLabelHomeActiveState_Drive,
+                      ui.mtnHomeInputType,
+                      ui.mtnLabelHomeInputType,
+                      ui.mtnHomeFilterFreq,
+                      ui.mtnLabelHomeFilterFreq,
+                      ui.mtnHomeStopMode,
+                      ui.mtnLabelHomeStopMode,
+                      ui.homePicture,
+                      ui.label_activeHome,
+                      ui.label_inactiveHome,
+                      ui.homeHardwareStack,
+                      ui.homeHardwareGroup};
+    RunConstructionSequence();
+    ui.limitsAndHomeTable->setCurrentCell(0, 0);
+    ui.limitsAndHomeTable->setFocus();
+    ui.motionIOStack->setCurrentIndex(0);
+}
+
+void CVornMotionAxisSettingsLimitsHome::CreateProperties()
+{
+    const QString none;
+    for (const SwitchControls &each : switches) {
+        AddProperty(new UIPropertyDoubleComboBox(each.filter, each.filterLabel, filters, 0, none,
+                                                 each.filterCombo));
+        AddProperty(new UIPropertyCheckbox(each.enabled, nullptr, 0, none, each.enabledBox));
+        AddProperty(new UIPropertyActiveStateComboBox(each.activeState, each.activeStateLabel, 0,
+                                                      none, each.activeStateCombo));
+        AddProperty(new UIPropertyActiveStateComboBox(each.activeState, each.driveActiveStateLabel,
+                                                      0, none, each.driveActiveStateCombo));
+        AddProperty(new UIPropertyIntegerComboBox(each.inputType, each.inputTypeLabel, inputTypes,
+                                                  0, none, each.inputTypeCombo));
+        AddProperty(new UIPropertyIntegerComboBox(each.stopMode, each.stopModeLabel, stopModes, 0,
+                                                  none, each.stopModeCombo));
+    }
+}
+
+void CVornMotionAxisSettingsLimitsHome::InitializeProperties()
+{
+    CVornMotionAxisSettingsBase::InitializeProperties();
+    sections.Attach(ui.limitsAndHomeTable);
+    sections.Fill(sectionIds);
+    for (const SwitchControls &each : switches) {
+        each.inputStack->setCurrentIndex(
+            IsDriveLayout(each.activeState, each.inputType, each.filter, 0) ? 1 : 0);
+        TitleWithStoredName(each.inputGroup, each.inputTitle, each.name);
+    }
+}
+
+// A reload may follow a reset of a state or type: every picture follows what is pending.
+void CVornMotionAxisSettingsLimitsHome::LoadProperties()
+{
+    CVornMotionAxisSettingsBase::LoadProperties();
+    for (int which = Forward; which < SwitchCount; ++which)
+        ShowPicture(Switch(which));
+}
+
+void CVornMotionAxisSettingsLimitsHome::ShowPicture(Switch which)
+{
+    const SwitchControls &each = switches[which];
+    UpdateActiveStatePicture({each.picture, each.activeCaption, nullptr, nullptr, each.activeState,
+                              0, 0, each.inputType, 0, 0},
+                             each.inactiveCaption);
+}
+
+void CVornMotionAxisSettingsLimitsHome::StoreEnabled(Switch which, bool enabled)
+{
+    StoreBoolean(switches[which].enabled, 0, enabled);
+}
+
+void CVornMotionAxisSettingsLimitsHome::StoreActiveState(Switch which, const QComboBox *combo,
+                                                         int curIndex)
+{
+    if (StoreSelectedId(switches[which].activeState, 0, combo, curIndex))
+        ShowPicture(which);
+}
+
+void CVornMotionAxisSettingsLimitsHome::StoreInputType(Switch which, int curIndex)
+{
+    const SwitchControls &each = switches[which];
+    if (!StoreSelectedId(each.inputType, 0, each.inputTypeCombo, curIndex))
+        return;
+    OnActiveStateTypeChanged(each.inputType, 0, each.activeStateCombo, true);
+    OnActiveStateTypeChanged(each.inputType, 0, each.driveActiveStateCombo, true);
+    ShowPicture(which);
+}
+
+void CVornMotionAxisSettingsLimitsHome::StoreFilter(Switch which, int curIndex)
+{
+    const SwitchControls &each = switches[which];
+    StoreSelectedReal(each.filter, 0, each.filterCombo, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::StoreStopMode(Switch which, int curIndex)
+{
+    const SwitchControls &each = switches[which];
+    StoreSelectedId(each.stopMode, 0, each.stopModeCombo, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_limitsAndHomeTable_currentCellChanged(int currentRow,
+                                                                                 int, int, int)
+{
+    const int page = sections.StackPageOf(currentRow);
+    if (page < 0)
+        return;
+    ui.motionIOStack->setCurrentIndex(page);
+    if (page < SwitchCount)
+        ShowPicture(Switch(page));
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnFwLimitEnabled_toggled(bool curState)
+{
+    StoreEnabled(Forward, curState);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnFwLimitActiveState_currentIndexChanged(int curIndex)
+{
+    StoreActiveState(Forward, ui.mtnFwLimitActiveState, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnFwLimitActiveState_Drive_currentIndexChanged(
+    int curIndex)
+{
+    StoreActiveState(Forward, ui.mtnFwLimitActiveState_Drive, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnFwLimitInputType_currentIndexChanged(int curIndex)
+{
+    StoreInputType(Forward, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnFwLimitFilterFreq_currentIndexChanged(int curIndex)
+{
+    StoreFilter(Forward, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnFwLimitStopMode_currentIndexChanged(int curIndex)
+{
+    StoreStopMode(Forward, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnRvLimitEnabled_toggled(bool curState)
+{
+    StoreEnabled(Reverse, curState);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnRvLimitActiveState_currentIndexChanged(int curIndex)
+{
+    StoreActiveState(Reverse, ui.mtnRvLimitActiveState, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnRvLimitActiveState_Drive_currentIndexChanged(
+    int curIndex)
+{
+    StoreActiveState(Reverse, ui.mtnRvLimitActiveState_Drive, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnRvLimitInputType_currentIndexChanged(int curIndex)
+{
+    StoreInputType(Reverse, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnRvLimitFilterFreq_currentIndexChanged(int curIndex)
+{
+    StoreFilter(Reverse, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnRvLimitStopMode_currentIndexChanged(int curIndex)
+{
+    StoreStopMode(Reverse, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnHomeEnabled_toggled(bool curState)
+{
+    StoreEnabled(Home, curState);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnHomeActiveState_currentIndexChanged(int curIndex)
+{
+    StoreActiveState(Home, ui.mtnHomeActiveState, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnHomeActiveState_Drive_currentIndexChanged(
+    int curIndex)
+{
+    StoreActiveState(Home, ui.mtnHomeActiveState_Drive, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnHomeInputType_currentIndexChanged(int curIndex)
+{
+    StoreInputType(Home, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnHomeFilterFreq_currentIndexChanged(int curIndex)
+{
+    StoreFilter(Home, curIndex);
+}
+
+void CVornMotionAxisSettingsLimitsHome::on_mtnHomeStopMode_currentIndexChanged(int curIndex)
+{
+    StoreStopMode(Home, curIndex);
+}
