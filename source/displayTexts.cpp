@@ -27,6 +27,9 @@ struct PeriodText
     const char *text;
 };
 
+// Analog input ranges, in volts either side of zero.
+const PeriodText analogRanges[] = {{10.0, "\u00B110 V"}, {5.0, "\u00B15 V"}, {2.5, "\u00B12.5 V"},
+                                   {1.25, "\u00B11.25 V"}};
 const PeriodText updatePeriods[] = {{0.00005, "50 us"},
                                     {0.0005, "500 us"},
                                     {0.001, "1 ms"},
@@ -47,7 +50,7 @@ QString ExactText(const PeriodText (&table)[count], double value)
 {
     for (const PeriodText &entry : table) {
         if (entry.value == value)
-            return QString::fromLatin1(entry.text);
+            return QString::fromUtf8(entry.text);
     }
     return QString();
 }
@@ -111,6 +114,8 @@ QString FormatPeriodText(double value, quint32 attribute)
     case 0xA30017:
     case 0xA30064:
         return ExactText(updatePeriods, value);
+    case 0xA3003C:
+        return ExactText(analogRanges, value);
     case 0xA30031:
         return ExactText(filterPeriodsA30031, value);
     case 0xA30033:

@@ -1,5 +1,9 @@
 #include "pageRegistry.h"
 
+#include "pages/analogPage.h"
+#include "pages/brakePage.h"
+#include "pages/capturePage.h"
+#include "pages/comparePage.h"
 #include "pages/digitalPage.h"
 #include "pages/driveCommandPage.h"
 #include "pages/driveSignalsPage.h"
@@ -7,6 +11,7 @@
 #include "pages/generalPage.h"
 #include "pages/limitsHomePage.h"
 #include "pages/positionLoopPage.h"
+#include "pages/splinePage.h"
 #include "pages/stepperPage.h"
 #include "pages/trajectoryPage.h"
 #include "pages/velocityLoopPage.h"
@@ -43,15 +48,15 @@ const PageEntry pages[] = {
     {0xA300B9, "Drive signals", "gmodeDriveSignals", 0xA300B9,
      "dt/eng/generated/AxisConfig_DriveSignals.html", Create<CVornMotionAxisSettingsDriveSignals>},
     {0xA300DC, "Analog", "gmodeAnalogIO", 0xA300DC, "dt/eng/generated/AxisConfig_Analog.html",
-     nullptr},
+     Create<CVornMotionAxisSettingsAnalog>},
     {0xB10025, "Compare", "gmodeComp", 0xA300DA, "dt/eng/generated/AxisConfig_Compare.html",
-     nullptr},
+     Create<CVornMotionAxisSettingsCompare>},
     {0xA10003, "Capture", "gmodeCapt", 0xA10082, "dt/eng/generated/AxisConfig_Capture.html",
-     nullptr},
+     Create<CVornMotionAxisSettingsCapture>},
     {0xA300E7, "Spline", "gmodeSpline", 0xA300E7, "dt/eng/generated/AxisConfig_Spline.html",
-     nullptr},
+     Create<CVornMotionAxisSettingsSpline>},
     {0xC20030, "Brake", "gmodeBrake", 0xC20030, "dt/eng/generated/AxisConfig_Brake.html",
-     nullptr},
+     Create<CVornMotionAxisSettingsBrake>},
 };
 
 } // namespace

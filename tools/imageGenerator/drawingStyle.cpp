@@ -136,6 +136,13 @@ void levelTrace(QPainter &painter, qreal left, qreal right, qreal highY, qreal l
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(line);
 }
+
+void activeDot(QPainter &painter, const QPointF &centre)
+{
+    painter.setPen(pen(white, 1.5));
+    painter.setBrush(active);
+    painter.drawEllipse(centre, 4.0, 4.0);
+}
 } // namespace style
 
 PictureWriter::PictureWriter(const QString &folder)

@@ -55,6 +55,8 @@ void traceName(QPainter &painter, qreal left, qreal nameWidth, qreal highY, qrea
 // A logic level that flips at each of the edges, starting from startHigh at the left end.
 void levelTrace(QPainter &painter, qreal left, qreal right, qreal highY, qreal lowY, bool startHigh,
                 const QVector<qreal> &edges);
+// A marker dot in the active colour; its white ring keeps it visible on a line of that colour.
+void activeDot(QPainter &painter, const QPointF &centre);
 } // namespace style
 
 // Writes the pictures under one folder and remembers their names for the resource file.

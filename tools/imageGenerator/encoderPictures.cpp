@@ -24,14 +24,6 @@ void signalArrow(QPainter &painter, const QPointF &from, const QPointF &to)
     style::arrow(painter, from, to, 2.0, style::accent, 7.0);
 }
 
-// A ring keeps the dot visible where it sits on a line of its own colour.
-void activeDot(QPainter &painter, const QPointF &centre)
-{
-    painter.setPen(style::pen(style::white, 1.5));
-    painter.setBrush(style::active);
-    painter.drawEllipse(centre, 4.0, 4.0);
-}
-
 // Velocity picture: the signal path along the top, and below it what the filter does to the
 // jittery estimate that whole counts give at low speed, against the threshold.
 const int velocityWidth = 260;
@@ -131,7 +123,7 @@ void velocityPlot(QPainter &painter)
                style::active);
     for (int i = 1; i < filtered.size(); ++i) {
         if (filtered.at(i).y() <= thresholdY && filtered.at(i - 1).y() > thresholdY) {
-            activeDot(painter, crossing(filtered.at(i - 1), filtered.at(i), thresholdY));
+            style::activeDot(painter, crossing(filtered.at(i - 1), filtered.at(i), thresholdY));
             break;
         }
     }
@@ -216,7 +208,7 @@ void markLevel(QPainter &painter, int row, bool high)
     const qreal y = levelY(row, high);
     painter.setPen(style::pen(style::active, 3.5));
     painter.drawLine(QPointF(markerX - quarter / 2.0, y), QPointF(markerX + quarter / 2.0, y));
-    activeDot(painter, QPointF(markerX, y));
+    style::activeDot(painter, QPointF(markerX, y));
     const QRectF box(markerX + 4.0, high ? y + 2.0 : y - 15.0, 12.0, 13.0);
     style::text(painter, box, Qt::AlignCenter, high ? QStringLiteral("H") : QStringLiteral("L"),
                 style::font(11, true), style::active);

@@ -28,6 +28,7 @@ int main(int argc, char *argv[])
     if (!writeIoStatePictures(writer) || !writeIconPictures(writer)
         || !writeOverviewPictures(writer) || !writeControlLoopPictures(writer)
         || !writeEncoderPictures(writer) || !writeStepperPictures(writer)
+        || !writeCompareCapturePictures(writer) || !writeSplinePictures(writer)
         || !writer.writeResourceFile(QStringLiteral("vornac.qrc")))
         return 1;
     std::printf("wrote %d pictures and vornac.qrc into %s\n", writer.count(),

@@ -10,5 +10,7 @@ bool writeOverviewPictures(PictureWriter &writer);
 bool writeControlLoopPictures(PictureWriter &writer);
 bool writeEncoderPictures(PictureWriter &writer);
 bool writeStepperPictures(PictureWriter &writer);
+bool writeCompareCapturePictures(PictureWriter &writer);
+bool writeSplinePictures(PictureWriter &writer);
 
 #endif

@@ -1,0 +1,116 @@
+#include "analogPage.h"
+
+#include "properties/uiPropertyCheckbox.h"
+#include "properties/uiPropertyDoubleComboBox.h"
+#include "properties/uiPropertyDoubleSpinBox.h"
+#include "properties/uiPropertyEditComboBox.h"
+
+#include <QHeaderView>
+
+using nVornMCPCD100::AttributeId;
+using nVornMCPCD100::AttributeValue;
+
+namespace {
+
+const AttributeId inverted = 0xA3003D;
+const AttributeId scale = 0xA30041;
+const AttributeId range = 0xA3003C;
+const AttributeId units = 0xA30040;
+const AttributeId inputCount = 0xA300C8;
+const qint32 mostInputs = 256;
+
+// Volts either side of zero.
+const double ranges[] = {10.0, 5.0, 2.5, 1.25, 0.0};
+
+} // namespace
+
+CVornMotionAxisSettingsAnalog::CVornMotionAxisSettingsAnalog(
+    nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
+    CVornMotionAxisSettings *dialog, QWidget *parent)
+    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
+{
+    ui.setupUi(this);
+    ui.label_AIScale->setTextFormat(Qt::PlainText);
+    RunConstructionSequence();
+    ui.analogTable->setCurrentCell(0, 0);
+}
+
+void CVornMotionAxisSettingsAnalog::CreateProperties()
+{
+    const int input = UIProperty::InstanceIndex;
+    const QString none;
+    AddProperty(new UIPropertyCheckbox(inverted, nullptr, input, none, ui.AIInverted));
+    AddProperty(
+        new UIPropertyDoubleSpinBox(scale, ui.label_AIScale, nullptr, input, none, ui.AIScale));
+    AddProperty(new UIPropertyDoubleSpinBox(0xA30042, ui.label_AIOffset, nullptr, input, none,
+                                            ui.AIOffset));
+    AddProperty(
+        new UIPropertyDoubleComboBox(range, ui.label_AIRange, ranges, input, none, ui.AIRange));
+    AddProperty(new UIPropertyEditComboBox(units, ui.label_AIUnits, input, none, ui.AIUnits));
+}
+
+void CVornMotionAxisSettingsAnalog::InitializeProperties()
+{
+    CVornMotionAxisSettingsBase::InitializeProperties();
+    QTableWidget *table = ui.analogTable;
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionsClickable(false);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->hide();
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    AttributeValue count = {};
+    if (db->GetAttribute(inputCount, 0, &count) < 0)
+        count.integerValue = 0;
+    table->clearContents();
+    table->setRowCount(qBound(0, qint32(count.integerValue), mostInputs));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        auto *item = new QTableWidgetItem(tr("Analog Input %1").arg(row + 1));
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        table->setItem(row, 0, item);
+    }
+}
+
+void CVornMotionAxisSettingsAnalog::LoadProperties()
+{
+    CVornMotionAxisSettingsBase::LoadProperties();
+    const QString shown
+        = GetStringValue(units, quint32(instanceIndex), CVornMotionUnitScale::UnitsTextCapacity);
+    ui.label_AIScale->setText(tr("LSBs Per Unit").replace(QStringLiteral("Unit"), shown));
+}
+
+void CVornMotionAxisSettingsAnalog::on_analogTable_currentCellChanged(int currentRow, int, int, int)
+{
+    if (currentRow < 0 || currentRow >= ui.analogTable->rowCount())
+        return;
+    instanceIndex = currentRow;
+    RefillItems();
+    LoadProperties();
+}
+
+void CVornMotionAxisSettingsAnalog::on_AIInverted_toggled(bool curState)
+{
+    StoreBoolean(inverted, quint32(instanceIndex), curState);
+}
+
+void CVornMotionAxisSettingsAnalog::on_AIScale_editingFinished()
+{
+    if (!changeList->loading)
+        emit UpdateAllSettingsPages();
+}
+
+void CVornMotionAxisSettingsAnalog::on_AIRange_currentIndexChanged(int curIndex)
+{
+    StoreSelectedReal(range, quint32(instanceIndex), ui.AIRange, curIndex);
+}
+
+void CVornMotionAxisSettingsAnalog::on_AIUnits_editTextChanged(const QString &text)
+{
+    EditUnitsText(units, quint32(instanceIndex), ui.AIUnits, text);
+}
+
+void CVornMotionAxisSettingsAnalog::on_invalidSettings(bool state)
+{
+    MarkInvalid(ui.AIScale, state);
+}

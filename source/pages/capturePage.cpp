@@ -1,0 +1,119 @@
+#include "capturePage.h"
+
+#include "properties/uiPropertyActiveStateComboBox.h"
+#include "properties/uiPropertyDoubleComboBox.h"
+#include "properties/uiPropertyIntegerComboBox.h"
+
+#include <QPixmap>
+
+using nVornMCPCD100::AttributeId;
+using nVornMCPCD100::AttributeValue;
+
+namespace {
+
+const AttributeId edge = 0xA30032;
+const AttributeId activeState = 0xA1007B;
+const AttributeId inputType = 0xA1007A;
+const AttributeId filter = 0xA30033;
+const AttributeId inputName = 0xC20098;
+
+const qint32 toActive = 0xA30088;
+const qint32 edges[] = {toActive, 0xA30089, 0};
+const qint32 inputTypes[] = {0xA30079, 0xA3007A, 0xA10075, 0xA10076, 0};
+const double filters[] = {1.2e-7, 5e-8, 1e-7, 5e-7, 1e-6, 1e-5, 1e-4, 0.0};
+
+} // namespace
+
+CVornMotionAxisSettingsCapture::CVornMotionAxisSettingsCapture(
+    nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
+    CVornMotionAxisSettings *dialog, QWidget *parent)
+    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
+{
+    ui.setupUi(this);
+    ui.captureStack->setCurrentIndex(0);
+    RunConstructionSequence();
+}
+
+void CVornMotionAxisSettingsCapture::CreateProperties()
+{
+    const QString none;
+    AddProperty(new UIPropertyIntegerComboBox(edge, ui.ccpLabelCaptureEdge, edges, 0, none,
+                                              ui.ccpCaptureEdge));
+    AddProperty(new UIPropertyActiveStateComboBox(activeState, ui.ccpLabelCaptureActiveState, 0,
+                                                  none, ui.ccpCaptureActiveState));
+    AddProperty(new UIPropertyActiveStateComboBox(activeState, ui.ccpLabelCaptureActiveState_Drive,
+                                                  0, none, ui.ccpCaptureActiveState_Drive));
+    AddProperty(new UIPropertyIntegerComboBox(inputType, ui.ccpLabelCaptureInputType, inputTypes, 0,
+                                              none, ui.ccpCaptureInputType));
+    AddProperty(new UIPropertyDoubleComboBox(filter, ui.ccpLabelCaptureFilterFreq, filters, 0, none,
+                                             ui.ccpCaptureFilterFreq));
+}
+
+void CVornMotionAxisSettingsCapture::InitializeProperties()
+{
+    CVornMotionAxisSettingsBase::InitializeProperties();
+    ui.captureStack->setCurrentIndex(IsDriveLayout(activeState, inputType, filter, 0) ? 1 : 0);
+    TitleWithStoredName(ui.captureHardwareGroup, tr("Capture Input"), inputName);
+}
+
+void CVornMotionAxisSettingsCapture::LoadProperties()
+{
+    CVornMotionAxisSettingsBase::LoadProperties();
+    ShowInputPicture();
+    ShowEdgePicture();
+}
+
+// The form's caption objects carry each other's word: the word decides where a caption sits.
+void CVornMotionAxisSettingsCapture::ShowInputPicture()
+{
+    UpdateActiveStatePicture({ui.capturePicture, ui.label_inactiveCap, nullptr, nullptr,
+                              activeState, 0, 0, inputType, 0, 0},
+                             ui.label_activeCap);
+}
+
+void CVornMotionAxisSettingsCapture::ShowEdgePicture()
+{
+    AttributeValue value;
+    GetValue(edge, 0, value);
+    ui.ccpCaptureActionPicture->setPixmap(
+        QPixmap(value.integerValue == toActive
+                    ? QStringLiteral(":/images/captureActiveHighTransitionActive.png")
+                    : QStringLiteral(":/images/captureActiveHighTransitionInactive.png")));
+}
+
+void CVornMotionAxisSettingsCapture::StoreActiveState(const QComboBox *combo, int curIndex)
+{
+    if (StoreSelectedId(activeState, 0, combo, curIndex))
+        ShowInputPicture();
+}
+
+void CVornMotionAxisSettingsCapture::on_ccpCaptureEdge_currentIndexChanged(int curIndex)
+{
+    if (StoreSelectedId(edge, 0, ui.ccpCaptureEdge, curIndex))
+        ShowEdgePicture();
+}
+
+void CVornMotionAxisSettingsCapture::on_ccpCaptureActiveState_currentIndexChanged(int curIndex)
+{
+    StoreActiveState(ui.ccpCaptureActiveState, curIndex);
+}
+
+void CVornMotionAxisSettingsCapture::on_ccpCaptureActiveState_Drive_currentIndexChanged(
+    int curIndex)
+{
+    StoreActiveState(ui.ccpCaptureActiveState_Drive, curIndex);
+}
+
+void CVornMotionAxisSettingsCapture::on_ccpCaptureInputType_currentIndexChanged(int curIndex)
+{
+    if (!StoreSelectedId(inputType, 0, ui.ccpCaptureInputType, curIndex))
+        return;
+    OnActiveStateTypeChanged(inputType, 0, ui.ccpCaptureActiveState, true);
+    OnActiveStateTypeChanged(inputType, 0, ui.ccpCaptureActiveState_Drive, true);
+    ShowInputPicture();
+}
+
+void CVornMotionAxisSettingsCapture::on_ccpCaptureFilterFreq_currentIndexChanged(int curIndex)
+{
+    StoreSelectedReal(filter, 0, ui.ccpCaptureFilterFreq, curIndex);
+}
