@@ -76,6 +76,20 @@ public:
         QTest::keyClicks(box->findChild<QLineEdit *>(), text);
         QTest::keyClick(box, Qt::Key_Return);
     }
+    // Chooses the item of a combo box as a user does, by its text.
+    void Choose(const char *combo, const QString &text) const
+    {
+        auto *box = Find<QComboBox>(combo);
+        box->setCurrentIndex(box->findText(text));
+    }
+    // Whether a label shows the embedded picture `picture`; an empty name means no picture.
+    bool ShowsPicture(const char *label, const QString &picture) const
+    {
+        const QPixmap shown = Find<QLabel>(label)->pixmap(Qt::ReturnByValue);
+        if (picture.isEmpty())
+            return shown.isNull();
+        return shown.toImage() == QPixmap(QStringLiteral(":/images/") + picture).toImage();
+    }
     QLabel *Banner() const { return Find<QLabel>("labelInvalidSettings"); }
     CVornMotionChangeList *Changes() const { return settings->ChangeList(); }
     nVornMCPCD100::AttributeValue Pending(nVornMCPCD100::AttributeId id, quint32 index = 0) const

@@ -16,16 +16,6 @@ struct Capture : HostDialog
     {
         Find<QToolButton>("gmodeCapt")->click();
     }
-    void Choose(const char *combo, const QString &text) const
-    {
-        auto *box = Find<QComboBox>(combo);
-        box->setCurrentIndex(box->findText(text));
-    }
-    bool Shows(const char *label, const QString &picture) const
-    {
-        return Find<QLabel>(label)->pixmap(Qt::ReturnByValue).toImage()
-               == QPixmap(QStringLiteral(":/images/") + picture).toImage();
-    }
     // The caption whose word is "Active", and the one whose word is "Inactive".
     QLabel *Caption(const QString &word) const
     {
@@ -84,18 +74,18 @@ void TestCapturePage::edgeAndInputPictures()
 {
     QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
     Capture page(database);
-    QVERIFY(page.Shows("ccpCaptureActionPicture",
+    QVERIFY(page.ShowsPicture("ccpCaptureActionPicture",
                        QStringLiteral("captureActiveHighTransitionActive.png")));
     page.Choose("ccpCaptureEdge", QStringLiteral("Transition to Inactive"));
     QCOMPARE(page.Pending(0xA30032).integerValue, 0xA30089);
-    QVERIFY(page.Shows("ccpCaptureActionPicture",
+    QVERIFY(page.ShowsPicture("ccpCaptureActionPicture",
                        QStringLiteral("captureActiveHighTransitionInactive.png")));
 
-    QVERIFY(page.Shows("capturePicture", QStringLiteral("SEInputActiveHigh.png")));
+    QVERIFY(page.ShowsPicture("capturePicture", QStringLiteral("SEInputActiveHigh.png")));
     QVERIFY(page.Caption(QStringLiteral("Active"))->y()
             < page.Caption(QStringLiteral("Inactive"))->y());
     page.Choose("ccpCaptureActiveState", QStringLiteral("Active Low"));
-    QVERIFY(page.Shows("capturePicture", QStringLiteral("SEInputActiveLow.png")));
+    QVERIFY(page.ShowsPicture("capturePicture", QStringLiteral("SEInputActiveLow.png")));
     QVERIFY(page.Caption(QStringLiteral("Active"))->y()
             > page.Caption(QStringLiteral("Inactive"))->y());
 
@@ -103,7 +93,7 @@ void TestCapturePage::edgeAndInputPictures()
     QCOMPARE(page.Pending(0xA1007B).integerValue, 0xA10073);
     for (const char *combo : {"ccpCaptureActiveState", "ccpCaptureActiveState_Drive"})
         QCOMPARE(page.Find<QComboBox>(combo)->currentData().toInt(), 0xA10073);
-    QVERIFY(page.Shows("capturePicture", QStringLiteral("DISinkingActiveOff.png")));
+    QVERIFY(page.ShowsPicture("capturePicture", QStringLiteral("DISinkingActiveOff.png")));
     page.Choose("ccpCaptureFilterFreq", QStringLiteral("10 us"));
     QCOMPARE(double(page.Pending(0xA30033).realValue), 1e-5);
 }

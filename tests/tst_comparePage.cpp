@@ -16,18 +16,6 @@ struct Compare : HostDialog
     {
         Find<QToolButton>("gmodeComp")->click();
     }
-    void Choose(const char *combo, const QString &text) const
-    {
-        auto *box = Find<QComboBox>(combo);
-        box->setCurrentIndex(box->findText(text));
-    }
-    bool Shows(const char *label, const QString &picture) const
-    {
-        const QPixmap shown = Find<QLabel>(label)->pixmap(Qt::ReturnByValue);
-        if (picture.isEmpty())
-            return shown.isNull();
-        return shown.toImage() == QPixmap(QStringLiteral(":/images/") + picture).toImage();
-    }
     bool PulseWidthShown() const
     {
         return !Find<QComboBox>("ccpComparePulseWidth")->isHidden()
@@ -75,18 +63,18 @@ void TestComparePage::actionDecidesPictureAndPulseWidth()
         Compare page(database);
         QCOMPARE(page.Find<QGroupBox>("compareHardwareGroup")->title(),
                  QStringLiteral("Compare Output (DO 7)"));
-        QVERIFY(page.Shows("ccpCompareActionPicture", QStringLiteral("compareSetActiveHigh.png")));
+        QVERIFY(page.ShowsPicture("ccpCompareActionPicture", QStringLiteral("compareSetActiveHigh.png")));
         QVERIFY(!page.PulseWidthShown());
         page.Choose("ccpCompareAction", choice);
         QCOMPARE(page.Pending(action).integerValue, stored);
-        QVERIFY(page.Shows("ccpCompareActionPicture", picture));
+        QVERIFY(page.ShowsPicture("ccpCompareActionPicture", picture));
         QCOMPARE(page.PulseWidthShown(), pulse);
         page.Button(QDialogButtonBox::Ok)->click();
     }
     // The same rule holds for a stored action.
     Compare page(database);
     QCOMPARE(page.PulseWidthShown(), pulse);
-    QVERIFY(page.Shows("ccpCompareActionPicture", picture));
+    QVERIFY(page.ShowsPicture("ccpCompareActionPicture", picture));
     QCOMPARE(page.Changes()->Count(), 0u);
 }
 
@@ -96,7 +84,7 @@ void TestComparePage::outputTypeRemapsBothStates()
     Compare page(database);
     QCOMPARE(page.Find<QGroupBox>("compareHardwareGroup")->title(),
              QStringLiteral("Compare Output"));
-    QVERIFY(page.Shows("ccpComparePicture", QStringLiteral("SEOutputActiveHigh.png")));
+    QVERIFY(page.ShowsPicture("ccpComparePicture", QStringLiteral("SEOutputActiveHigh.png")));
     QVERIFY(page.Find<QLabel>("label_SafeStateCom")->isHidden());
     QVERIFY(!page.Find<QLabel>("label_SafeState2Com")->isHidden());
 
@@ -104,7 +92,7 @@ void TestComparePage::outputTypeRemapsBothStates()
     QCOMPARE(page.Pending(0xA10079).integerValue, 0xA3007B);
     QCOMPARE(page.Pending(0xA3002F).integerValue, 0xA10072);
     QCOMPARE(page.Pending(0xA30030).integerValue, 0xA1007D);
-    QVERIFY(page.Shows("ccpComparePicture", QStringLiteral("DOsinkingActiveOn.png")));
+    QVERIFY(page.ShowsPicture("ccpComparePicture", QStringLiteral("DOsinkingActiveOn.png")));
     QCOMPARE(ComboTexts(page.Find<QComboBox>("ccpCompareActiveState")),
              (QStringList{"Active On", "Active Off"}));
 

@@ -45,16 +45,6 @@ struct Digital : HostDialog
         QTest::keyClick(editor, key);
         QCoreApplication::processEvents();
     }
-    void Choose(const char *combo, const QString &text) const
-    {
-        auto *box = Find<QComboBox>(combo);
-        box->setCurrentIndex(box->findText(text));
-    }
-    bool Shows(const char *label, const QString &picture) const
-    {
-        return Find<QLabel>(label)->pixmap(Qt::ReturnByValue).toImage()
-               == QPixmap(QStringLiteral(":/images/") + picture).toImage();
-    }
 };
 
 } // namespace
@@ -204,7 +194,7 @@ void TestDigitalPage::outputTypeRemapsStatesAndPictures()
     QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
     Digital page(database);
     page.Table()->setCurrentCell(inputs + 1, 0);
-    QVERIFY(page.Shows("dioDOPicture", QStringLiteral("SEOutputActiveHigh.png")));
+    QVERIFY(page.ShowsPicture("dioDOPicture", QStringLiteral("SEOutputActiveHigh.png")));
     QLabel *active = page.Find<QLabel>("label_activeDO");
     QLabel *inactive = page.Find<QLabel>("label_inactiveDO");
     QLabel *safeAtTop = page.Find<QLabel>("label_SafeStateA");
@@ -218,12 +208,12 @@ void TestDigitalPage::outputTypeRemapsStatesAndPictures()
     QCOMPARE(page.Pending(outputSafeState, 1).integerValue, 0xA1007C);
     QCOMPARE(ComboTexts(page.Find<QComboBox>("dioDOSafeState")),
              (QStringList{"Active", "Inactive", "High Impedance"}));
-    QVERIFY(page.Shows("dioDOPicture", QStringLiteral("DOsinkingActiveOn.png")));
+    QVERIFY(page.ShowsPicture("dioDOPicture", QStringLiteral("DOsinkingActiveOn.png")));
 
     // Active off: the active level is drawn below, and so are its caption and the safe state
     // that rests at it.
     page.Choose("dioDOActiveState", QStringLiteral("Active Off"));
-    QVERIFY(page.Shows("dioDOPicture", QStringLiteral("DOsinkingActiveOff.png")));
+    QVERIFY(page.ShowsPicture("dioDOPicture", QStringLiteral("DOsinkingActiveOff.png")));
     QVERIFY(active->y() > inactive->y());
     QVERIFY(safeAtTop->isHidden() && !safeAtBottom->isHidden());
     page.Choose("dioDOSafeState", QStringLiteral("Inactive"));

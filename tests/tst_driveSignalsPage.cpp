@@ -19,16 +19,6 @@ struct DriveSignals : HostDialog
     {
         Find<QToolButton>("gmodeDriveSignals")->click();
     }
-    void Choose(const char *combo, const QString &text) const
-    {
-        auto *box = Find<QComboBox>(combo);
-        box->setCurrentIndex(box->findText(text));
-    }
-    bool Shows(const QString &picture) const
-    {
-        return Find<QLabel>("mtnDriveEnablePicture")->pixmap(Qt::ReturnByValue).toImage()
-               == QPixmap(QStringLiteral(":/images/") + picture).toImage();
-    }
     // Which safe-state marker shows: the upper one, the lower one, or none.
     QString Marker() const
     {
@@ -81,12 +71,12 @@ void TestDriveSignalsPage::picturesAndMarkersFollowTheOutput()
 {
     QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
     DriveSignals page(database);
-    QVERIFY(page.Shows(QStringLiteral("SEOutputActiveHigh.png")));
+    QVERIFY(page.ShowsPicture("mtnDriveEnablePicture", QStringLiteral("SEOutputActiveHigh.png")));
     QCOMPARE(page.Marker(), QStringLiteral("lower"));
     page.Choose("mtnDriveEnableSafeState", QStringLiteral("Active"));
     QCOMPARE(page.Marker(), QStringLiteral("upper"));
     page.Choose("mtnDriveEnableActiveState", QStringLiteral("Active Low"));
-    QVERIFY(page.Shows(QStringLiteral("SEOutputActiveLow.png")));
+    QVERIFY(page.ShowsPicture("mtnDriveEnablePicture", QStringLiteral("SEOutputActiveLow.png")));
     QCOMPARE(page.Marker(), QStringLiteral("lower"));
     QVERIFY(page.Find<QLabel>("label_activeDE")->y() > page.Find<QLabel>("label_inactiveDE")->y());
 
@@ -96,7 +86,7 @@ void TestDriveSignalsPage::picturesAndMarkersFollowTheOutput()
     QCOMPARE(page.Pending(safeState).integerValue, 0xA1007C);
     QCOMPARE(ComboTexts(page.Find<QComboBox>("mtnDriveEnableSafeState")),
              (QStringList{"Active", "Inactive", "High Impedance"}));
-    QVERIFY(page.Shows(QStringLiteral("DOsourcingActiveOff.png")));
+    QVERIFY(page.ShowsPicture("mtnDriveEnablePicture", QStringLiteral("DOsourcingActiveOff.png")));
     QCOMPARE(page.Marker(), QStringLiteral("lower"));
     page.Choose("mtnDriveEnableSafeState", QStringLiteral("High Impedance"));
     QCOMPARE(page.Marker(), QStringLiteral("none"));

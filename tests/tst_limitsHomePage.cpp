@@ -22,16 +22,6 @@ struct LimitsHome : HostDialog
     }
     QTableWidget *Table() const { return Find<QTableWidget>("limitsAndHomeTable"); }
     int Layout(const char *stack) const { return Find<QStackedWidget>(stack)->currentIndex(); }
-    void Choose(const char *combo, const QString &text) const
-    {
-        auto *box = Find<QComboBox>(combo);
-        box->setCurrentIndex(box->findText(text));
-    }
-    bool Shows(const char *label, const QString &picture) const
-    {
-        return Find<QLabel>(label)->pixmap(Qt::ReturnByValue).toImage()
-               == QPixmap(QStringLiteral(":/images/") + picture).toImage();
-    }
 };
 
 void SetReadOnly(CAxisDatabase &database, quint32 id, bool readOnly)
@@ -99,7 +89,7 @@ void TestLimitsHomePage::switchesOfEveryProfile()
     }
     page.Table()->setCurrentCell(-1, -1);
     QCOMPARE(page.Layout("motionIOStack"), 2);
-    QVERIFY(page.Shows("reversePicture", QStringLiteral("DISinkingActiveOn.png")));
+    QVERIFY(page.ShowsPicture("reversePicture", QStringLiteral("DISinkingActiveOn.png")));
     QCOMPARE(page.Changes()->Count(), 0u);
 }
 
@@ -137,7 +127,7 @@ void TestLimitsHomePage::inputTypeOfTheOtherGroupRemapsTheState()
 {
     QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
     LimitsHome page(database);
-    QVERIFY(page.Shows("forwardPicture", QStringLiteral("SEInputActiveHigh.png")));
+    QVERIFY(page.ShowsPicture("forwardPicture", QStringLiteral("SEInputActiveHigh.png")));
     page.Choose("mtnFwLimitInputType", QStringLiteral("Sinking Input"));
     QCOMPARE(page.Pending(forwardType).integerValue, 0xA30079);
     QCOMPARE(page.Pending(forwardState).integerValue, 0xA10072);
@@ -146,16 +136,16 @@ void TestLimitsHomePage::inputTypeOfTheOtherGroupRemapsTheState()
         QCOMPARE(ComboTexts(page.Find<QComboBox>(combo)), (QStringList{"Active On", "Active Off"}));
         QCOMPARE(page.Find<QComboBox>(combo)->currentData().toInt(), 0xA10072);
     }
-    QVERIFY(page.Shows("forwardPicture", QStringLiteral("DISinkingActiveOn.png")));
+    QVERIFY(page.ShowsPicture("forwardPicture", QStringLiteral("DISinkingActiveOn.png")));
 
     // A type of the same group keeps the state.
     page.Choose("mtnFwLimitInputType", QStringLiteral("Sourcing Input"));
     QCOMPARE(page.Pending(forwardState).integerValue, 0xA10072);
-    QVERIFY(page.Shows("forwardPicture", QStringLiteral("DISourcingActiveOn.png")));
+    QVERIFY(page.ShowsPicture("forwardPicture", QStringLiteral("DISourcingActiveOn.png")));
 
     // Active off: the active level is drawn below, and so is its caption.
     page.Table()->setCurrentCell(2, 0);
-    QVERIFY(page.Shows("homePicture", QStringLiteral("DISourcingActiveOff.png")));
+    QVERIFY(page.ShowsPicture("homePicture", QStringLiteral("DISourcingActiveOff.png")));
     QVERIFY(page.Find<QLabel>("label_activeHome")->y()
             > page.Find<QLabel>("label_inactiveHome")->y());
 

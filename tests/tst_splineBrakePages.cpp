@@ -4,16 +4,6 @@
 #include <QCheckBox>
 #include <QToolButton>
 
-namespace {
-
-bool Shows(const HostDialog &host, const QString &picture)
-{
-    return host.Find<QLabel>("splinePicture")->pixmap(Qt::ReturnByValue).toImage()
-           == QPixmap(QStringLiteral(":/images/") + picture).toImage();
-}
-
-} // namespace
-
 // The two pages of a single setting each: the spline type and whether a brake is fitted.
 class TestSplineBrakePages : public QObject
 {
@@ -47,14 +37,14 @@ void TestSplineBrakePages::splinePictureAndDriveNote()
     QVERIFY(LoadProfile(database, profile));
     HostDialog host(database);
     host.Find<QToolButton>("gmodeSpline")->click();
-    QVERIFY(Shows(host, picture));
+    QVERIFY(host.ShowsPicture("splinePicture", picture));
     QCOMPARE(host.Find<QLabel>("label_DriveNote")->isHidden(), !note);
     QCOMPARE(host.Changes()->Count(), 0u);
 
     auto *type = host.Find<QComboBox>("trjSplineType");
     type->setCurrentIndex(
         type->findData(picture == QLatin1String("CubicB.png") ? 0xA300E9 : 0xA300E8));
-    QVERIFY(!Shows(host, picture));
+    QVERIFY(!host.ShowsPicture("splinePicture", picture));
     QCOMPARE(host.Changes()->Count(), 1u);
 }
 

@@ -24,16 +24,6 @@ struct Stepper : HostDialog
     QTableWidget *Table() const { return Find<QTableWidget>("stepperTable"); }
     int StackPage() const { return Find<QStackedWidget>("stepperStack")->currentIndex(); }
     QString Text(const char *label) const { return Find<QLabel>(label)->text(); }
-    bool Shows(const char *label, const QString &picture) const
-    {
-        return Find<QLabel>(label)->pixmap(Qt::ReturnByValue).toImage()
-               == QPixmap(QStringLiteral(":/images/") + picture).toImage();
-    }
-    void Choose(const char *combo, const QString &text) const
-    {
-        auto *box = Find<QComboBox>(combo);
-        box->setCurrentIndex(box->findText(text));
-    }
 };
 
 } // namespace
@@ -95,8 +85,8 @@ void TestStepperPage::loopModeDecidesSectionsAndUnits()
     QCOMPARE(page.Text("units_stpCorrAccJerk"), units + QStringLiteral("/s^3"));
     QCOMPARE(page.Text("units_stpCorrMaxCorrLim"), units);
     QCOMPARE(page.Text("units_stepperPELimitCLoop"), feedbackUnits);
-    QVERIFY(page.Shows("stpOutputModePicture", QStringLiteral("StepDir.png")));
-    QVERIFY(page.Shows("stpOutputTypePicture", QStringLiteral("SEOutputActiveHigh.png")));
+    QVERIFY(page.ShowsPicture("stpOutputModePicture", QStringLiteral("StepDir.png")));
+    QVERIFY(page.ShowsPicture("stpOutputTypePicture", QStringLiteral("SEOutputActiveHigh.png")));
     QCOMPARE(page.Changes()->Count(), 0u);
     QVERIFY(!page.Button(QDialogButtonBox::Apply)->isEnabled());
 }
@@ -149,11 +139,11 @@ void TestStepperPage::correctionPictureFollowsTheRatio()
     errorLimitSetting.value.realValue = limit;
     database.SetSetting(errorLimit, 0, errorLimitSetting);
     Stepper page(database);
-    QVERIFY(page.Shows("corrProfilePicture", picture));
+    QVERIFY(page.ShowsPicture("corrProfilePicture", picture));
 
     page.Table()->setCurrentCell(1, 0);
     page.TypeInto("stepperPELimitCLoop", QString::number(maximum / 0.75));
-    QVERIFY(page.Shows("corrProfilePicture", QStringLiteral("MaxCorrErr75.png")));
+    QVERIFY(page.ShowsPicture("corrProfilePicture", QStringLiteral("MaxCorrErr75.png")));
 }
 
 void TestStepperPage::decelerationFollowsAcceleration()
@@ -185,22 +175,22 @@ void TestStepperPage::outputTypeSwitchRemapsTheActiveState()
     QCOMPARE(page.Pending(activeState).integerValue, 0xA10072);
     QCOMPARE(ComboTexts(page.Find<QComboBox>("stpActiveState")),
              (QStringList{"Active On", "Active Off"}));
-    QVERIFY(page.Shows("stpOutputTypePicture", QStringLiteral("DOsinkingActiveOn.png")));
+    QVERIFY(page.ShowsPicture("stpOutputTypePicture", QStringLiteral("DOsinkingActiveOn.png")));
     QVERIFY(active->y() < inactive->y());
 
     page.Choose("stpActiveState", QStringLiteral("Active Off"));
     QCOMPARE(page.Pending(activeState).integerValue, 0xA10073);
-    QVERIFY(page.Shows("stpOutputTypePicture", QStringLiteral("DOsinkingActiveOff.png")));
+    QVERIFY(page.ShowsPicture("stpOutputTypePicture", QStringLiteral("DOsinkingActiveOff.png")));
     QVERIFY(active->y() > inactive->y());
 
     // Within one group of types the state stays as it is.
     page.Choose("stpOutputType", QStringLiteral("Sourcing Output"));
     QCOMPARE(page.Pending(activeState).integerValue, 0xA10073);
-    QVERIFY(page.Shows("stpOutputTypePicture", QStringLiteral("DOsourcingActiveOff.png")));
+    QVERIFY(page.ShowsPicture("stpOutputTypePicture", QStringLiteral("DOsourcingActiveOff.png")));
 
     page.Find<QRadioButton>("stpOutputModeClkCntClkwise")->click();
     QCOMPARE(page.Pending(0xA3000A).integerValue, 0xA30074);
-    QVERIFY(page.Shows("stpOutputModePicture", QStringLiteral("CWCCW.png")));
+    QVERIFY(page.ShowsPicture("stpOutputModePicture", QStringLiteral("CWCCW.png")));
 }
 
 void TestStepperPage::enforcingTheErrorLimitEnablesIt()
