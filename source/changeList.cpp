@@ -29,20 +29,43 @@ CVornMotionChangeList::CVornMotionChangeList(nVornMCPCD100::iMotionConfiguration
     qRegisterMetaType<u32>("u32");
 }
 
+// "<id>_<index>" in decimal; every read asks for it, so it is written digit by digit.
 QString CVornMotionChangeList::KeyText(AttributeId id, quint32 index)
 {
-    return QString::number(id) + QLatin1Char('_') + QString::number(index);
+    QChar text[21];
+    int length = 0;
+    const auto append = [&](quint32 number) {
+        QChar digits[10];
+        int count = 0;
+        do {
+            digits[count++] = QChar(u'0' + number % 10);
+            number /= 10;
+        } while (number != 0);
+        while (count > 0)
+            text[length++] = digits[--count];
+    };
+    append(id);
+    text[length++] = QLatin1Char('_');
+    append(index);
+    return QString(text, length);
+}
+
+quint64 CVornMotionChangeList::PendingKey(AttributeId id, quint32 index)
+{
+    return quint64(id) << 32 | index;
 }
 
 bool CVornMotionChangeList::Contains(AttributeId id, quint32 index) const
 {
-    return entries.contains(KeyText(id, index));
+    return pending.contains(PendingKey(id, index));
 }
 
 bool CVornMotionChangeList::ReadValue(AttributeId id, quint32 index, AttributeValue *out) const
 {
+    if (!out || !pending.contains(PendingKey(id, index)))
+        return false;
     const auto found = entries.constFind(KeyText(id, index));
-    if (found == entries.constEnd() || !out)
+    if (found == entries.constEnd())
         return false;
     std::memcpy(out, &found->value, sizeof(AttributeValue));
     return true;
@@ -51,8 +74,10 @@ bool CVornMotionChangeList::ReadValue(AttributeId id, quint32 index, AttributeVa
 bool CVornMotionChangeList::ReadString(AttributeId id, quint32 index, quint32 capacity,
                                        char16_t *buffer) const
 {
+    if (!buffer || capacity == 0 || !pending.contains(PendingKey(id, index)))
+        return false;
     const auto found = entries.constFind(KeyText(id, index));
-    if (found == entries.constEnd() || !buffer || capacity == 0)
+    if (found == entries.constEnd())
         return false;
     const quint32 length = std::min<quint32>(quint32(found->text.size()), capacity - 1);
     std::memcpy(buffer, found->text.utf16(), length * sizeof(char16_t));
@@ -90,6 +115,7 @@ void CVornMotionChangeList::Store(const Entry &entry)
         return;
     const int before = entries.size();
     entries.insert(KeyText(entry.id, entry.index), entry);
+    pending.insert(PendingKey(entry.id, entry.index));
     if (entries.size() != before)
         emit ChangelistSizeChanged(u32(entries.size()));
 }
@@ -167,6 +193,7 @@ void CVornMotionChangeList::RollBack()
 void CVornMotionChangeList::Discard()
 {
     entries.clear();
+    pending.clear();
     undoList.clear();
     emit ChangelistSizeChanged(0);
 }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QObject>
 #include <QString>
 
@@ -71,6 +72,7 @@ private:
     };
 
     static QString KeyText(nVornMCPCD100::AttributeId id, quint32 index);
+    static quint64 PendingKey(nVornMCPCD100::AttributeId id, quint32 index);
     void Store(const Entry &entry);
     qint32 Write(const Entry &entry);
     Entry UndoCopy(const Entry &entry);
@@ -78,7 +80,9 @@ private:
     void RollBack();
 
     nVornMCPCD100::iMotionConfigurationDatabase *database;
+    // Commit order is the key text's; reads ask the set first, which most of them miss.
     QMap<QString, Entry> entries;
+    QSet<quint64> pending;
     QList<Entry> undoList;
     WriteFailure failedWrite;
 };

@@ -21,11 +21,14 @@ void CVornMotionSectionTable::Attach(QTableWidget *attached)
 void CVornMotionSectionTable::Fill(const nVornMCPCD100::AttributeId *sections,
                                    const Condition &isListed)
 {
-    rows.clear();
+    QVector<Row> listed;
     for (int position = 0; sections && sections[position] != 0; ++position) {
         if (!isListed || isListed(sections[position]))
-            rows.append({sections[position], position});
+            listed.append({sections[position], position});
     }
+    if (listed == rows && table->rowCount() == rows.size())
+        return;
+    rows = listed;
     table->clearContents();
     table->setRowCount(rows.size());
     for (int row = 0; row < rows.size(); ++row)

@@ -22,7 +22,8 @@ public:
     // header hidden and sized to contents, whole rows selected one at a time.
     void Attach(QTableWidget *table);
 
-    // Refills the rows with the sections for which `isListed` holds (all when it is empty).
+    // Refills the rows with the sections for which `isListed` holds (all when it is empty); rows
+    // that are listed already stay as they are, with the current row.
     void Fill(const nVornMCPCD100::AttributeId *sections, const Condition &isListed = {});
     // Appends a row that is no section of the list and shows `stackPage`.
     void AppendRow(const QString &text, int stackPage);
@@ -40,6 +41,11 @@ private:
     {
         nVornMCPCD100::AttributeId section;
         int stackPage;
+
+        bool operator==(const Row &other) const
+        {
+            return section == other.section && stackPage == other.stackPage;
+        }
     };
 
     void AddItem(int row, const QString &text);

@@ -12,8 +12,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -31,10 +34,11 @@ CVornMotionAxisSettingsBase::CVornMotionAxisSettingsBase(
     nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
     CVornMotionAxisSettings *dialog, QWidget *parent)
     : QWidget(parent),
-      db(db),
+      readCache(db),
+      db(&readCache),
       changeList(changeList),
       dialog(dialog),
-      unitScale(db, changeList),
+      unitScale(&readCache, changeList),
       wheelGuard(new CVornMotionWheelGuard(this))
 {
     properties.reserve(1024);
@@ -57,6 +61,7 @@ CVornMotionAxisSettingsBase::~CVornMotionAxisSettingsBase()
 
 void CVornMotionAxisSettingsBase::RunConstructionSequence()
 {
+    const CVornMotionReadCache::Scope reading(readCache);
     wheelGuard->GuardChildrenOf(this);
     CreateProperties();
     {
@@ -154,6 +159,15 @@ void CVornMotionAxisSettingsBase::TitleWithStoredName(QGroupBox *group, const QS
         group->setTitle(title + QStringLiteral(" (") + *stored + QLatin1Char(')'));
 }
 
+void CVornMotionAxisSettingsBase::SetPicture(QLabel *label, const QString &path)
+{
+    static const char shownPath[] = "vornacPicture";
+    if (!label || (label->property(shownPath).toString() == path && !path.isEmpty()))
+        return;
+    label->setProperty(shownPath, path);
+    label->setPixmap(path.isEmpty() ? QPixmap() : QPixmap(path));
+}
+
 void CVornMotionAxisSettingsBase::MarkInvalid(QWidget *widget, bool invalid)
 {
     if (!widget)
@@ -239,6 +253,8 @@ void CVornMotionAxisSettingsBase::LoadProperties()
 void CVornMotionAxisSettingsBase::LoadRanges()
 {
     for (UIProperty *property : std::as_const(properties)) {
+        if (!property->TakesRange())
+            continue;
         const quint32 index = IndexOf(property);
         AttributeRange range;
         AttributeValue limit = {};
@@ -252,6 +268,10 @@ void CVornMotionAxisSettingsBase::LoadRanges()
 
 void CVornMotionAxisSettingsBase::UpdateUnits()
 {
+    const bool shown = std::any_of(properties.cbegin(), properties.cend(),
+                                   [](const UIProperty *property) { return property->ShowsUnits(); });
+    if (!shown)
+        return;
     const QString units = GetDisplayUnits();
     for (UIProperty *property : std::as_const(properties))
         property->SetUnits(units);
@@ -362,8 +382,7 @@ void CVornMotionAxisSettingsBase::FillEnumComboBox(AttributeId attr, quint32 ind
 {
     if (!combo)
         return;
-    combo->clear();
-    ComboItems::AddAcceptedIds(db, attr, index, ComboItems::ZeroTerminated(ids), combo);
+    ComboItems::SetAcceptedIds(db, attr, index, ComboItems::ZeroTerminated(ids), combo);
 }
 
 bool CVornMotionAxisSettingsBase::IsCountsPerUnitPending()
@@ -460,6 +479,7 @@ bool CVornMotionAxisSettingsBase::CoercedValue(long attr, double curValue, bool 
 
 void CVornMotionAxisSettingsBase::on_updateControls()
 {
+    const CVornMotionReadCache::Scope reading(readCache);
     LoadProperties();
     UpdateUnits();
 }

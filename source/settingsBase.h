@@ -2,6 +2,7 @@
 #define VORNAC_SETTINGSBASE_H
 
 #include "changeList.h"
+#include "readCache.h"
 #include "properties/uiProperty.h"
 #include "unitScale.h"
 
@@ -154,6 +155,9 @@ protected:
     // Titles `group` "<title> (<name>)" when the database can tell the name, else leaves it.
     void TitleWithStoredName(QGroupBox *group, const QString &title,
                              nVornMCPCD100::AttributeId name) const;
+    // Shows an embedded picture, or none for an empty path. A label that shows it already is
+    // left alone: pages redraw their pictures on every reload.
+    static void SetPicture(QLabel *label, const QString &path);
     // Paints a spin box or combo box red while it takes part in an open problem, white after.
     static void MarkInvalid(QWidget *widget, bool invalid);
 
@@ -175,6 +179,11 @@ protected:
     // base + offset as an instance index, or -1 ("no instance") outside 0 … INT32_MAX.
     static qint32 InstanceAt(qint64 base, qint64 offset);
 
+private:
+    // Constructed before `db`, which points at it.
+    CVornMotionReadCache readCache;
+
+protected:
     nVornMCPCD100::iMotionConfigurationDatabase *db;
     CVornMotionChangeList *changeList;
     CVornMotionAxisSettings *dialog;

@@ -61,8 +61,7 @@ void CVornMotionAxisSettingsBase::FillIoStateComboBox(const IoStates::StateKind 
         return;
     AttributeValue type;
     GetValue(kind.typeOfState(stateAttr), index, type);
-    combo->clear();
-    ComboItems::AddAcceptedIds(db, stateAttr, index,
+    ComboItems::SetAcceptedIds(db, stateAttr, index,
                                kind.choices(IoStates::GroupOf(type.integerValue)), combo);
 }
 
@@ -175,10 +174,7 @@ void CVornMotionAxisSettingsBase::UpdateActiveStatePicture(ActiveStatePicture pi
     if (safeStepArmed && shown.showsSafeState)
         ShowSafeStatePictures(safe, state, picture.safePictureA, picture.safePictureB);
 
-    QPixmap pixmap;
-    if (!shown.path.isEmpty())
-        pixmap.load(shown.path);
-    picture.pictureLabel->setPixmap(pixmap);
+    SetPicture(picture.pictureLabel, shown.path);
 }
 
 void CVornMotionAxisSettingsBase::ShowSafeStatePictures(AttributeValue safe, AttributeValue state,

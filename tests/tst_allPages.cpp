@@ -1,6 +1,8 @@
 #include "profileFixture.h"
 #include "settingsBase.h"
 
+#include <QAbstractItemView>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QToolButton>
 
@@ -13,6 +15,7 @@ class TestAllPages : public QObject
 private slots:
     void everyAreaOpensWithoutEdits_data();
     void everyAreaOpensWithoutEdits();
+    void reloadRebuildsNoList();
 
 private:
     CAxisDatabase database;
@@ -53,6 +56,32 @@ void TestAllPages::everyAreaOpensWithoutEdits()
     QCOMPARE(opened.size(), areas);
     QVERIFY(!host.Button(QDialogButtonBox::Apply)->isEnabled());
     QVERIFY(host.Button(QDialogButtonBox::Ok)->isEnabled());
+}
+
+// Every page refills its lists on every reload; lists that stay the same are left as they are.
+void TestAllPages::reloadRebuildsNoList()
+{
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    HostDialog host(database);
+    for (QToolButton *button : host.dialog->findChildren<QToolButton *>()) {
+        if (button->objectName().startsWith(QLatin1String("gmode")) && !button->isHidden())
+            button->click();
+    }
+    QSet<QAbstractItemModel *> models;
+    for (QComboBox *combo : host.dialog->findChildren<QComboBox *>())
+        models.insert(combo->model());
+    for (QAbstractItemView *view : host.dialog->findChildren<QAbstractItemView *>())
+        models.insert(view->model());
+    QVector<QSharedPointer<QSignalSpy>> removals;
+    for (QAbstractItemModel *model : std::as_const(models)) {
+        removals.append(
+            QSharedPointer<QSignalSpy>::create(model, &QAbstractItemModel::rowsRemoved));
+        removals.append(QSharedPointer<QSignalSpy>::create(model, &QAbstractItemModel::modelReset));
+    }
+    QVERIFY(removals.size() > 20);
+    emit host.settings->UpdateRequired();
+    for (const auto &spy : std::as_const(removals))
+        QCOMPARE(spy->count(), 0);
 }
 
 QTEST_MAIN(TestAllPages)

@@ -4,8 +4,6 @@
 #include "properties/uiPropertyDoubleComboBox.h"
 #include "properties/uiPropertyIntegerComboBox.h"
 
-#include <QPixmap>
-
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
 
@@ -75,10 +73,10 @@ void CVornMotionAxisSettingsCapture::ShowEdgePicture()
 {
     AttributeValue value;
     GetValue(edge, 0, value);
-    ui.ccpCaptureActionPicture->setPixmap(
-        QPixmap(value.integerValue == toActive
-                    ? QStringLiteral(":/images/captureActiveHighTransitionActive.png")
-                    : QStringLiteral(":/images/captureActiveHighTransitionInactive.png")));
+    SetPicture(ui.ccpCaptureActionPicture,
+               value.integerValue == toActive
+                   ? QStringLiteral(":/images/captureActiveHighTransitionActive.png")
+                   : QStringLiteral(":/images/captureActiveHighTransitionInactive.png"));
 }
 
 void CVornMotionAxisSettingsCapture::StoreActiveState(const QComboBox *combo, int curIndex)

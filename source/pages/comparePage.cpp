@@ -6,8 +6,6 @@
 #include "properties/uiPropertyIntegerComboBox.h"
 #include "properties/uiPropertySafeStateComboBox.h"
 
-#include <QPixmap>
-
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
 
@@ -99,8 +97,7 @@ void CVornMotionAxisSettingsCompare::ShowPictures()
                              ui.label_inactiveCom);
     AttributeValue value;
     GetValue(action, 0, value);
-    const QString picture = ActionPicture(value.integerValue);
-    ui.ccpCompareActionPicture->setPixmap(picture.isEmpty() ? QPixmap() : QPixmap(picture));
+    SetPicture(ui.ccpCompareActionPicture, ActionPicture(value.integerValue));
 }
 
 void CVornMotionAxisSettingsCompare::StoreActiveState(const QComboBox *combo, int curIndex)

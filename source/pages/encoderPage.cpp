@@ -234,8 +234,8 @@ void CVornMotionAxisSettingsEncoder::ShowPhasingPicture()
     const bool bHigh = (read(criterionB) == criterionActive) == IsActiveHigh(read(activeStateB));
     const bool indexHigh = IsActiveHigh(read(activeStateIndex));
     const QString letters = QString(level(aHigh)) + level(bHigh) + level(indexHigh);
-    ui.encIndexCriteriaPicture->setPixmap(
-        QPixmap(QStringLiteral(":/images/encsignalphasing_%1.png").arg(letters)));
+    SetPicture(ui.encIndexCriteriaPicture,
+               QStringLiteral(":/images/encsignalphasing_%1.png").arg(letters));
 }
 
 void CVornMotionAxisSettingsEncoder::on_invalidSettings(bool state)

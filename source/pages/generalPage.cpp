@@ -9,6 +9,8 @@
 #include "properties/uiPropertyIntegerSpinBox.h"
 #include "settingsMain.h"
 
+#include <vector>
+
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
 using namespace AxisIds;
@@ -67,15 +69,26 @@ void CVornMotionAxisSettingsGeneral::LoadProperties()
 
 void CVornMotionAxisSettingsGeneral::RefreshLoopModeAndFeedback()
 {
-    ui.genAxisLoopMode->clear();
-    ui.genFeedbackType->clear();
-    UpdateWidgetState(feedback, 0, ui.genFeedbackType, ui.genLabelFeedbackType, 0);
-    FillEnumComboBox(feedback, 0, feedbackDevices, ui.genFeedbackType);
-
     const bool servo = axisType == servoAxis;
+    AttributeValue loopMode;
+    GetValue(stepperLoopMode, 0, loopMode);
+    // A servo and a closed-loop stepper cannot run without feedback: "none" is no choice.
+    const bool needsFeedback = servo || loopMode.integerValue == closedLoop;
+    std::vector<qint32> devices;
+    for (const qint32 *device = feedbackDevices; *device != 0; ++device) {
+        if (!needsFeedback || *device != noFeedback)
+            devices.push_back(*device);
+    }
+    devices.push_back(0);
+    UpdateWidgetState(feedback, 0, ui.genFeedbackType, ui.genLabelFeedbackType, 0);
+    FillEnumComboBox(feedback, 0, devices.data(), ui.genFeedbackType);
+
     ui.genAxisLoopMode->setVisible(!servo);
     ui.genLabelAxisLoopMode->setVisible(!servo);
-    if (!servo) {
+    if (servo) {
+        if (ui.genAxisLoopMode->count() > 0)
+            ui.genAxisLoopMode->clear();
+    } else {
         UpdateWidgetState(stepperLoopMode, 0, ui.genAxisLoopMode, ui.genLabelAxisLoopMode, 0);
         ui.genLabelAxisLoopMode->setTextFormat(Qt::PlainText);
         ui.genLabelAxisLoopMode->setText(GetDictionaryName(stepperLoopMode));
@@ -83,18 +96,13 @@ void CVornMotionAxisSettingsGeneral::RefreshLoopModeAndFeedback()
         FillEnumComboBox(stepperLoopMode, 0, loopModes, ui.genAxisLoopMode);
     }
 
-    AttributeValue loopMode;
-    GetValue(stepperLoopMode, 0, loopMode);
-    if (servo || loopMode.integerValue == closedLoop)
+    if (needsFeedback)
         ReplaceMissingFeedback();
     ComboItems::SelectData(ui.genAxisLoopMode, loopMode.integerValue);
 }
 
 void CVornMotionAxisSettingsGeneral::ReplaceMissingFeedback()
 {
-    const int none = ui.genFeedbackType->findData(noFeedback);
-    if (none >= 0)
-        ui.genFeedbackType->removeItem(none);
     AttributeValue current;
     GetValue(feedback, 0, current);
     if (current.integerValue != noFeedback)

@@ -149,12 +149,12 @@ qint32 CVornMotionSettingsPositionLoop::Location()
 void CVornMotionSettingsPositionLoop::FillLoopPeriods()
 {
     CVornMotionLoadingGuard loading(changeList);
-    ui.positionLoopRate->clear();
     AttributeValue fallback = {};
     const bool hasDefault = db->GetAttributeDefault(positionLoopPeriod, 0, &fallback) >= 0
         && std::isfinite(fallback.realValue);
-    const auto add = [this](double period) {
-        ui.positionLoopRate->addItem(QString::number(period * 1000.0, 'g', 6), period);
+    QVector<ComboItems::Item> periods;
+    const auto add = [&periods](double period) {
+        periods.append({QString::number(period * 1000.0, 'g', 6), period});
     };
     if (hasDefault)
         add(fallback.realValue);
@@ -163,6 +163,7 @@ void CVornMotionSettingsPositionLoop::FillLoopPeriods()
             && !(hasDefault && SamePeriod(*period, fallback.realValue)))
             add(*period);
     }
+    ComboItems::SetItems(ui.positionLoopRate, periods);
 }
 
 void CVornMotionSettingsPositionLoop::ShowPicture()

@@ -10,8 +10,6 @@
 #include "properties/uiPropertyIntegerComboBox.h"
 #include "properties/uiPropertyRadioButton.h"
 
-#include <QPixmap>
-
 #include <algorithm>
 #include <cmath>
 
@@ -199,12 +197,12 @@ void CVornMotionAxisSettingsStepper::ShowOutputModePicture()
 {
     AttributeValue mode;
     GetValue(outputMode, 0, mode);
-    QPixmap picture;
+    QString picture;
     if (mode.integerValue == stepAndDirection)
-        picture.load(QStringLiteral(":/images/StepDir.png"));
+        picture = QStringLiteral(":/images/StepDir.png");
     else if (mode.integerValue == clockwiseCounterclockwise)
-        picture.load(QStringLiteral(":/images/CWCCW.png"));
-    ui.stpOutputModePicture->setPixmap(picture);
+        picture = QStringLiteral(":/images/CWCCW.png");
+    SetPicture(ui.stpOutputModePicture, picture);
 }
 
 void CVornMotionAxisSettingsStepper::ShowCorrectionPicture()
@@ -213,8 +211,7 @@ void CVornMotionAxisSettingsStepper::ShowCorrectionPicture()
     AttributeValue errorLimit;
     GetValue(maximumCorrection, 0, maximum);
     GetValue(positionErrorLimit, 0, errorLimit);
-    ui.corrProfilePicture->setPixmap(
-        QPixmap(CorrectionPicture(maximum.realValue, errorLimit.realValue)));
+    SetPicture(ui.corrProfilePicture, CorrectionPicture(maximum.realValue, errorLimit.realValue));
 }
 
 void CVornMotionAxisSettingsStepper::on_stepperTable_currentCellChanged(int currentRow, int, int,

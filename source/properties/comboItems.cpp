@@ -17,17 +17,33 @@ QVector<qint32> ZeroTerminated(const qint32 *ids)
     return list;
 }
 
-void AddAcceptedIds(nVornMCPCD100::iMotionConfigurationDatabase *database,
+void SetItems(QComboBox *combo, const QVector<Item> &items)
+{
+    bool same = combo->count() == items.size();
+    for (int item = 0; same && item < items.size(); ++item) {
+        same = combo->itemText(item) == items.at(item).text
+            && combo->itemData(item, Qt::UserRole) == items.at(item).data;
+    }
+    if (same)
+        return;
+    combo->clear();
+    for (const Item &item : items)
+        combo->addItem(item.text, item.data);
+}
+
+void SetAcceptedIds(nVornMCPCD100::iMotionConfigurationDatabase *database,
                     nVornMCPCD100::AttributeId attribute, quint32 index,
                     const QVector<qint32> &ids, QComboBox *combo)
 {
+    QVector<Item> accepted;
     for (const qint32 id : ids) {
         nVornMCPCD100::AttributeValue candidate = {};
         candidate.integerValue = id;
         quint8 adjusted = 0;
         if (database->CheckAttributeValue(attribute, index, &candidate, &adjusted) == 0)
-            combo->addItem(GetDictionaryName(quint32(id)), id);
+            accepted.append({GetDictionaryName(quint32(id)), id});
     }
+    SetItems(combo, accepted);
 }
 
 void SelectData(QComboBox *combo, const QVariant &data)

@@ -3,6 +3,7 @@
 
 #include <vornac/iMotionConfigurationDatabase.h>
 
+#include <QString>
 #include <QVariant>
 #include <QVector>
 
@@ -14,9 +15,21 @@ namespace ComboItems {
 // The identifiers of a zero-terminated list; empty for a null list.
 QVector<qint32> ZeroTerminated(const qint32 *ids);
 
-// Adds, in list order, one item per identifier that the database accepts for the setting:
+struct Item
+{
+    QString text;
+    QVariant data;
+
+    bool operator==(const Item &other) const { return text == other.text && data == other.data; }
+};
+
+// Makes `items` the combo's items. A combo that holds them already is left as it is: pages
+// refill on every reload, and rebuilding a list costs more than all the rest of a reload.
+void SetItems(QComboBox *combo, const QVector<Item> &items);
+
+// Makes the items, in list order, one per identifier that the database accepts for the setting:
 // text the identifier's display name, data the identifier.
-void AddAcceptedIds(nVornMCPCD100::iMotionConfigurationDatabase *database,
+void SetAcceptedIds(nVornMCPCD100::iMotionConfigurationDatabase *database,
                     nVornMCPCD100::AttributeId attribute, quint32 index,
                     const QVector<qint32> &ids, QComboBox *combo);
 

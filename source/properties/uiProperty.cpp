@@ -126,3 +126,13 @@ QWidget *UIProperty::Widget() const
 {
     return widget;
 }
+
+bool UIProperty::TakesRange() const
+{
+    return false;
+}
+
+bool UIProperty::ShowsUnits() const
+{
+    return unitsLabel != nullptr;
+}

@@ -63,6 +63,10 @@ public:
     // Stores a value just shown by "Reset to Default" through the widget's own edit path, for
     // widgets whose showing does not do so by itself.
     virtual void StoreShownValue(const nVornMCPCD100::AttributeValue &value);
+    // Whether SetRange uses the limits: the page asks the database for them only then.
+    virtual bool TakesRange() const;
+    // Whether SetUnits shows the units: the page works the units out only then.
+    bool ShowsUnits() const;
 
     nVornMCPCD100::AttributeId Attribute() const;
     int IndexSource() const;

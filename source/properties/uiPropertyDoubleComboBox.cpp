@@ -27,12 +27,13 @@ void UIPropertyDoubleComboBox::FillItems(nVornMCPCD100::iMotionConfigurationData
 {
     if (!combo || !values)
         return;
-    combo->clear();
+    QVector<ComboItems::Item> accepted;
     for (const double *value = values; *value != 0.0; ++value) {
         nVornMCPCD100::AttributeValue candidate = {};
         candidate.realValue = *value;
         quint8 adjusted = 0;
         if (db->CheckAttributeValue(attribute, index, &candidate, &adjusted) == 0)
-            combo->addItem(FormatPeriodText(*value, attribute), *value);
+            accepted.append({FormatPeriodText(*value, attribute), *value});
     }
+    ComboItems::SetItems(combo, accepted);
 }

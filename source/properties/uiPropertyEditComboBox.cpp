@@ -1,5 +1,6 @@
 #include "uiPropertyEditComboBox.h"
 
+#include "comboItems.h"
 #include "displayTexts.h"
 
 #include <QComboBox>
@@ -30,8 +31,8 @@ void UIPropertyEditComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDataba
         units = {0, 6};
     if (units.isEmpty())
         return;
-    // Refilled on every load: the items must not pile up.
-    combo->clear();
+    QVector<ComboItems::Item> names;
     for (const quint32 unit : units)
-        combo->addItem(UnitName(unit));
+        names.append({UnitName(unit), QVariant()});
+    ComboItems::SetItems(combo, names);
 }

@@ -34,8 +34,7 @@ void UIPropertyIntegerComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDat
     if (!combo)
         return;
     if (ids) {
-        combo->clear();
-        ComboItems::AddAcceptedIds(db, attribute, index, ComboItems::ZeroTerminated(ids), combo);
+        ComboItems::SetAcceptedIds(db, attribute, index, ComboItems::ZeroTerminated(ids), combo);
     } else if (attribute == gainSetSelector) {
         FillGainSets(db);
     }

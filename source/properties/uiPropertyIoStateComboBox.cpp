@@ -29,6 +29,5 @@ void UIPropertyIoStateComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDat
         return;
     const CVornMotionValueReader reader(db, changeList);
     const qint32 ioType = reader.ReadInteger(kind.typeOfState(attribute), index);
-    combo->clear();
-    ComboItems::AddAcceptedIds(db, attribute, index, kind.choices(IoStates::GroupOf(ioType)), combo);
+    ComboItems::SetAcceptedIds(db, attribute, index, kind.choices(IoStates::GroupOf(ioType)), combo);
 }

@@ -27,16 +27,26 @@ void UIPropertySpinBoxBase::SetRange(const AttributeRange &range, CVornMotionAxi
     // A side the database gave no limit for stays open.
     const double minimum = range.minimum ? Displayed(*range.minimum) : -infinity;
     const double maximum = range.maximum ? Displayed(*range.maximum) : infinity;
-    spinBox->setRange(-typingLimit, typingLimit);
+    // Setting a range reformats the box's text: only the first load needs it.
+    if (spinBox->minimum() != -typingLimit || spinBox->maximum() != typingLimit)
+        spinBox->setRange(-typingLimit, typingLimit);
     spinBox->coerceMinimum = std::isnan(minimum) ? -infinity : minimum;
     spinBox->coerceMaximum = std::isnan(maximum) ? infinity : maximum;
     spinBox->attribute = attribute;
     spinBox->isDouble = valueKind == DoubleValue;
-    page->ConnectCoercion(spinBox);
+    if (!coercionConnected) {
+        page->ConnectCoercion(spinBox);
+        coercionConnected = true;
+    }
 }
 
 void UIPropertySpinBoxBase::StoreShownValue(const nVornMCPCD100::AttributeValue &value)
 {
     if (spinBox)
         spinBox->Announce(Displayed(value));
+}
+
+bool UIPropertySpinBoxBase::TakesRange() const
+{
+    return true;
 }

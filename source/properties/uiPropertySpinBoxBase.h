@@ -14,6 +14,7 @@ public:
                           CCoercingSpinBox *spinBox);
 
     void SetRange(const AttributeRange &range, CVornMotionAxisSettingsBase *page) override;
+    bool TakesRange() const override;
     void StoreShownValue(const nVornMCPCD100::AttributeValue &value) override;
 
 protected:
@@ -21,6 +22,7 @@ protected:
     virtual double Displayed(const nVornMCPCD100::AttributeValue &value) const = 0;
 
     CCoercingSpinBox *spinBox;
+    bool coercionConnected = false;
 };
 
 #endif
