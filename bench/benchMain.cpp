@@ -1,0 +1,357 @@
+// Measures what a person and a host feel: opening the dialog, showing each settings area, the
+// reload of every page after a units edit, database calls per binding, a large commit and the
+// memory of a dialog with every page, against the floor of setting the same widgets directly.
+
+#include "widgetSnapshot.h"
+
+#include "changeList.h"
+#include "database/axisDatabase.h"
+#include "database/axisProfileFile.h"
+#include "database/countingDatabase.h"
+#include "settingsBase.h"
+#include "settingsMain.h"
+
+#include <vornac/VornMotionAxisConfiguration.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStackedWidget>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+
+using nVornMCPCD100::AttributeValue;
+
+namespace {
+
+double Median(QVector<double> samples)
+{
+    if (samples.isEmpty())
+        return 0.0;
+    std::sort(samples.begin(), samples.end());
+    return samples.at(samples.size() / 2);
+}
+
+double Milliseconds(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Counts the paint events a widget receives.
+class PaintWatcher : public QObject
+{
+public:
+    explicit PaintWatcher(QWidget *widget)
+        : widget(widget)
+    {
+        widget->installEventFilter(this);
+    }
+    ~PaintWatcher() override { widget->removeEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+
+private:
+    QWidget *widget;
+};
+
+void WaitForPaint(PaintWatcher &watcher)
+{
+    QElapsedTimer limit;
+    limit.start();
+    while (!watcher.painted && limit.elapsed() < 2000)
+        QApplication::processEvents();
+}
+
+double ResidentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0.0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / 1048576.0
+                             : 0.0;
+}
+
+QVector<QToolButton *> AreaButtons(QDialog *dialog)
+{
+    QVector<QToolButton *> buttons;
+    for (QToolButton *button : dialog->findChildren<QToolButton *>()) {
+        if (button->objectName().startsWith(QLatin1String("gmode")) && !button->isHidden())
+            buttons.append(button);
+    }
+    return buttons;
+}
+
+QVector<QWidget *> CreatedPages(QDialog *dialog)
+{
+    QVector<QWidget *> pages;
+    auto *stack = dialog->findChild<QStackedWidget *>(QStringLiteral("settingsPage"));
+    for (int page = 0; page < stack->count(); ++page) {
+        if (qobject_cast<CVornMotionAxisSettingsBase *>(stack->widget(page)))
+            pages.append(stack->widget(page));
+    }
+    return pages;
+}
+
+int BindingCount(const QWidget *page)
+{
+    int count = 0;
+    for (const QAction *action : page->findChildren<QAction *>())
+        count += action->text() == QLatin1String("Reset to Default");
+    return count;
+}
+
+struct ProfileFigures
+{
+    double open = 0;
+    double firstShow = 0;
+    QString firstShowArea;
+    double switchBack = 0;
+    double reload = 0;
+    double floor = 0;
+    double callsPerBinding = 0;
+    QString busiestPage;
+};
+
+class Bench
+{
+public:
+    Bench(const QString &profileDir, int repetitions)
+        : profileDir(profileDir)
+        , repetitions(repetitions)
+    {
+    }
+
+    bool Load(const QString &profile, CAxisDatabase &database) const
+    {
+        QString error;
+        if (CAxisProfileFile::Load(profileDir + QLatin1Char('/') + profile, database, &error))
+            return true;
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+
+    ProfileFigures Measure(CAxisDatabase &database, nVornMCPCD100::AttributeId countsPerUnit)
+    {
+        ProfileFigures figures;
+        MeasureOpening(database, figures);
+        MeasureAreas(database, figures);
+        MeasureReload(database, countsPerUnit, figures);
+        return figures;
+    }
+
+    double MeasureCommit() const;
+    double MeasureMemory(CAxisDatabase &database) const;
+
+private:
+    QDialog *OpenShown(nVornMCPCD100::iMotionConfigurationDatabase *database) const
+    {
+        QDialog *dialog
+            = CVornMotionAxisConfiguration::CreateMotionAxisConfigurationDialog(database, nullptr);
+        PaintWatcher watcher(dialog);
+        dialog->show();
+        WaitForPaint(watcher);
+        return dialog;
+    }
+
+    void MeasureOpening(CAxisDatabase &database, ProfileFigures &figures) const
+    {
+        QVector<double> samples;
+        for (int repetition = 0; repetition < repetitions; ++repetition) {
+            QElapsedTimer timer;
+            timer.start();
+            QDialog *dialog = OpenShown(&database);
+            samples.append(Milliseconds(timer));
+            CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
+        }
+        figures.open = Median(samples);
+    }
+
+    static double ShowArea(QDialog *dialog, QToolButton *button)
+    {
+        auto *stack = dialog->findChild<QStackedWidget *>(QStringLiteral("settingsPage"));
+        QElapsedTimer timer;
+        timer.start();
+        button->click();
+        PaintWatcher watcher(stack->currentWidget());
+        stack->currentWidget()->update();
+        WaitForPaint(watcher);
+        return Milliseconds(timer);
+    }
+
+    void MeasureAreas(CAxisDatabase &database, ProfileFigures &figures) const
+    {
+        QMap<QString, QVector<double>> first;
+        QMap<QString, QVector<double>> back;
+        for (int repetition = 0; repetition < repetitions; ++repetition) {
+            QDialog *dialog = OpenShown(&database);
+            const QVector<QToolButton *> buttons = AreaButtons(dialog);
+            for (QToolButton *button : buttons)
+                first[button->objectName()].append(ShowArea(dialog, button));
+            for (QToolButton *button : buttons) {
+                ShowArea(dialog, buttons.first() == button ? buttons.last() : buttons.first());
+                back[button->objectName()].append(ShowArea(dialog, button));
+            }
+            CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
+        }
+        for (auto area = first.cbegin(); area != first.cend(); ++area) {
+            if (Median(area.value()) > figures.firstShow) {
+                figures.firstShow = Median(area.value());
+                figures.firstShowArea = area.key();
+            }
+        }
+        for (const QVector<double> &samples : back)
+            figures.switchBack = std::max(figures.switchBack, Median(samples));
+    }
+
+    void MeasureReload(CAxisDatabase &database, nVornMCPCD100::AttributeId countsPerUnit,
+                       ProfileFigures &figures) const
+    {
+        CountingDatabase counting(&database);
+        QDialog *dialog = OpenShown(&counting);
+        for (QToolButton *button : AreaButtons(dialog))
+            ShowArea(dialog, button);
+        CVornMotionAxisSettings *settings = CVornMotionAxisSettings::FromHostPointer(dialog);
+        const QVector<QWidget *> pages = CreatedPages(dialog);
+
+        AttributeValue stored = {};
+        database.GetAttribute(countsPerUnit, 0, &stored);
+        // Counted as after an edit of the counts per unit: every scaled value is converted.
+        AttributeValue doubled = stored;
+        doubled.realValue *= 2.0;
+        settings->ChangeList()->StoreValue(countsPerUnit, 0, doubled);
+        for (QWidget *page : pages) {
+            counting.calls = 0;
+            static_cast<CVornMotionAxisSettingsBase *>(page)->on_updateControls();
+            const double perBinding = double(counting.calls) / std::max(1, BindingCount(page));
+            if (perBinding > figures.callsPerBinding) {
+                figures.callsPerBinding = perBinding;
+                figures.busiestPage = page->objectName();
+            }
+        }
+
+        WidgetSnapshot shown[2];
+        QVector<double> reloads;
+        for (int repetition = 0; repetition < 2 * repetitions; ++repetition) {
+            AttributeValue pending = stored;
+            pending.realValue = stored.realValue * double(1 + repetition % 2);
+            settings->ChangeList()->StoreValue(countsPerUnit, 0, pending);
+            QElapsedTimer timer;
+            timer.start();
+            emit settings->UpdateRequired();
+            reloads.append(Milliseconds(timer));
+            shown[repetition % 2] = WidgetSnapshot::Take(pages);
+        }
+        figures.reload = Median(reloads);
+
+        QVector<double> floors;
+        for (int repetition = 0; repetition < 2 * repetitions; ++repetition) {
+            QElapsedTimer timer;
+            timer.start();
+            shown[repetition % 2].Apply();
+            floors.append(Milliseconds(timer));
+        }
+        figures.floor = Median(floors);
+        CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
+    }
+
+    QString profileDir;
+    int repetitions;
+};
+
+double Bench::MeasureCommit() const
+{
+    const nVornMCPCD100::AttributeId id = 0xE20001;
+    const quint32 entries = 10000;
+    CAxisDatabase database;
+    for (quint32 index = 0; index < entries; ++index) {
+        AxisSetting setting;
+        setting.kind = SettingKind::Real;
+        setting.minimum = AttributeValue{0, -1e9, 0};
+        setting.maximum = AttributeValue{0, 1e9, 0};
+        database.SetSetting(id, index, setting);
+    }
+    QVector<double> samples;
+    for (int repetition = 0; repetition < repetitions; ++repetition) {
+        CVornMotionChangeList changes(&database);
+        for (quint32 index = 0; index < entries; ++index)
+            changes.StoreValue(id, index, AttributeValue{0, double(repetition + index), 0});
+        QElapsedTimer timer;
+        timer.start();
+        changes.Commit();
+        samples.append(Milliseconds(timer));
+    }
+    return Median(samples);
+}
+
+double Bench::MeasureMemory(CAxisDatabase &database) const
+{
+    const double bare = ResidentMegabytes();
+    QDialog *dialog = OpenShown(&database);
+    for (QToolButton *button : AreaButtons(dialog))
+        ShowArea(dialog, button);
+    const double withPages = ResidentMegabytes() - bare;
+    CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
+    return withPages;
+}
+
+QString Figure(double value, int decimals = 2)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+void Row(const char *measure, const QString &servo, const QString &stepper, const char *target)
+{
+    std::printf("%-36s %-26s %-26s %s\n", measure, qPrintable(servo), qPrintable(stepper), target);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const bool quick = application.arguments().contains(QStringLiteral("--quick"));
+    const QString profiles
+        = qEnvironmentVariable("VORNAC_PROFILE_DIR", QStringLiteral(VORNAC_PROFILE_DIR));
+    Bench bench(profiles, quick ? 2 : 15);
+
+    CAxisDatabase servo;
+    CAxisDatabase stepper;
+    if (!bench.Load(QStringLiteral("servo.json"), servo)
+        || !bench.Load(QStringLiteral("stepper.json"), stepper))
+        return 1;
+    // Memory first, above a bare application that has shown nothing yet.
+    const double memory = bench.MeasureMemory(servo);
+    const ProfileFigures s = bench.Measure(servo, 0xA30035);
+    const ProfileFigures p = bench.Measure(stepper, 0xA30006);
+    const double commit = bench.MeasureCommit();
+
+    Row("measure (median, ms unless said)", QStringLiteral("servo"), QStringLiteral("stepper"),
+        "target");
+    Row("open to first paint", Figure(s.open), Figure(p.open), "<= 50");
+    Row("first show of an area (slowest)", Figure(s.firstShow) + " " + s.firstShowArea,
+        Figure(p.firstShow) + " " + p.firstShowArea, "<= 20");
+    Row("switch back to an area (slowest)", Figure(s.switchBack), Figure(p.switchBack), "");
+    Row("reload of every page", Figure(s.reload), Figure(p.reload), "<= 8");
+    Row("floor: same widgets set directly", Figure(s.floor), Figure(p.floor), "");
+    Row("database calls per binding (worst)", Figure(s.callsPerBinding, 1) + " " + s.busiestPage,
+        Figure(p.callsPerBinding, 1) + " " + p.busiestPage, "<= 4");
+    Row("commit of 10000 entries", Figure(commit), QString(), "<= 20");
+    Row("memory of all pages (MB)", Figure(memory, 1), QString(), "<= 30");
+    std::printf("ratios: reload/floor servo %.2f stepper %.2f (target <= 2); calls/binding servo "
+                "%.1f stepper %.1f (target <= 4)\n",
+                s.reload / std::max(s.floor, 1e-9), p.reload / std::max(p.floor, 1e-9),
+                s.callsPerBinding, p.callsPerBinding);
+    return 0;
+}
