@@ -127,8 +127,11 @@ qint32 CVornMotionChangeList::Commit()
     for (const Entry &entry : std::as_const(entries)) {
         if (!database->IsSettableWithoutConfigMode(entry.id, entry.index))
             switchToConfigModeRequired = true;
-        const Entry undo = UndoCopy(entry);
-        const qint32 status = Write(entry);
+        // A value that cannot be read back could not be restored: it is not written at all.
+        Entry undo;
+        qint32 status = UndoCopy(entry, &undo);
+        if (status >= 0)
+            status = Write(entry);
         if (status < 0) {
             RollBack();
             failedWrite = {entry.id, entry.index, status};
@@ -140,17 +143,15 @@ qint32 CVornMotionChangeList::Commit()
     return 0;
 }
 
-CVornMotionChangeList::Entry CVornMotionChangeList::UndoCopy(const Entry &entry)
+qint32 CVornMotionChangeList::UndoCopy(const Entry &entry, Entry *undo)
 {
-    Entry undo = entry;
-    if (entry.isString) {
-        undo.known = ReadDatabaseString(entry.id, entry.index, &undo.text);
-    } else {
-        AttributeValue current = {};
-        undo.known = database->GetAttribute(entry.id, entry.index, &current) >= 0;
-        undo.value = current;
-    }
-    return undo;
+    *undo = entry;
+    if (entry.isString)
+        return ReadDatabaseString(entry.id, entry.index, &undo->text);
+    AttributeValue current = {};
+    const qint32 status = database->GetAttribute(entry.id, entry.index, &current);
+    undo->value = current;
+    return status;
 }
 
 qint32 CVornMotionChangeList::Write(const Entry &entry)
@@ -162,31 +163,30 @@ qint32 CVornMotionChangeList::Write(const Entry &entry)
     return database->SetAttribute(entry.id, entry.index, &value);
 }
 
-bool CVornMotionChangeList::ReadDatabaseString(AttributeId id, quint32 index, QString *text)
+qint32 CVornMotionChangeList::ReadDatabaseString(AttributeId id, quint32 index, QString *text)
 {
     qint32 capacity = undoStringCapacity;
+    qint32 status = -1;
     for (int attempt = 0; attempt < 2; ++attempt) {
         const qint32 given = capacity;
         std::vector<char16_t> buffer(size_t(given), u'\0');
-        const qint32 status = database->GetAttributeString(id, index, &capacity, buffer.data());
+        status = database->GetAttributeString(id, index, &capacity, buffer.data());
         buffer[size_t(given) - 1] = u'\0';
         if (status >= 0) {
             *text = QString::fromUtf16(buffer.data());
-            return true;
+            return status;
         }
         // A host may answer "too small" with the capacity it needs; anything else is a failure.
         if (capacity <= given || capacity > largestStringCapacity)
-            return false;
+            return status;
     }
-    return false;
+    return status < 0 ? status : -1;
 }
 
 void CVornMotionChangeList::RollBack()
 {
-    for (const Entry &undo : std::as_const(undoList)) {
-        if (undo.known)
-            Write(undo);
-    }
+    for (const Entry &undo : std::as_const(undoList))
+        Write(undo);
     undoList.clear();
 }
 

@@ -44,8 +44,9 @@ public:
     void StoreString(nVornMCPCD100::AttributeId id, quint32 index, const char16_t *text);
 
     // Writes every pending edit in key order and empties the list; returns 0. When the database
-    // refuses a write, the writes made so far are undone, every edit stays pending, FailedWrite()
-    // names the setting, and the refusing status is returned.
+    // refuses a write, or cannot tell the value a write would replace, the writes made so far are
+    // undone, every edit stays pending, FailedWrite() names the setting, and the failing status is
+    // returned.
     qint32 Commit();
     void Discard();
     quint32 Count() const;
@@ -67,16 +68,15 @@ private:
         nVornMCPCD100::AttributeValue value = {};
         QString text;
         bool isString = false;
-        // Undo copies only: false when the database could not tell what the write replaced.
-        bool known = true;
     };
 
     static QString KeyText(nVornMCPCD100::AttributeId id, quint32 index);
     static quint64 PendingKey(nVornMCPCD100::AttributeId id, quint32 index);
     void Store(const Entry &entry);
     qint32 Write(const Entry &entry);
-    Entry UndoCopy(const Entry &entry);
-    bool ReadDatabaseString(nVornMCPCD100::AttributeId id, quint32 index, QString *text);
+    // What a write of `entry` replaces, read from the database; a negative status when unknown.
+    qint32 UndoCopy(const Entry &entry, Entry *undo);
+    qint32 ReadDatabaseString(nVornMCPCD100::AttributeId id, quint32 index, QString *text);
     void RollBack();
 
     nVornMCPCD100::iMotionConfigurationDatabase *database;

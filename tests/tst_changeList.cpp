@@ -55,7 +55,7 @@ private slots:
     void configModeFlagStaysSet();
     void stringThatReadsLikeTheMarkerCommitsAsString();
     void refusedWriteRollsBackAndKeepsEdits();
-    void rollbackSkipsUnknownPreviousValues();
+    void unreadableValueStopsTheCommitBeforeItsWrite();
     void rollbackRestoresLongStrings();
 
 private:
@@ -240,18 +240,21 @@ void TestChangeList::refusedWriteRollsBackAndKeepsEdits()
     QCOMPARE(qint32(database.Setting(encoderCount, 0)->value.integerValue), 4);
 }
 
-void TestChangeList::rollbackSkipsUnknownPreviousValues()
+// A value that could not be restored is never written: the commit stops as for a refused write.
+void TestChangeList::unreadableValueStopsTheCommitBeforeItsWrite()
 {
-    database.unreadable.insert(axisType);
+    database.unreadable.insert(loopPeriod);
     CVornMotionChangeList changes(&database);
     changes.StoreValue(axisType, 0, IntegerValue(5));
     changes.StoreValue(loopPeriod, 0, RealValue(0.0002));
     changes.StoreValue(encoderCount, 0, IntegerValue(4));
 
     QVERIFY(changes.Commit() < 0);
-    // What the first write replaced is unknown: writing zeros back would corrupt it.
-    QCOMPARE(qint32(database.Setting(axisType, 0)->value.integerValue), 5);
+    QCOMPARE(changes.FailedWrite().id, loopPeriod);
+    QCOMPARE(changes.Count(), 3u);
+    QCOMPARE(qint32(database.Setting(axisType, 0)->value.integerValue), 1);
     QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.0001);
+    QCOMPARE(qint32(database.Setting(encoderCount, 0)->value.integerValue), 2);
 }
 
 void TestChangeList::rollbackRestoresLongStrings()

@@ -49,7 +49,9 @@ public:
     // Writes a value. Only the module's commit calls it; a negative status means refused.
     virtual int32_t SetAttribute(AttributeId id, uint32_t index, const AttributeValue *value) = 0;
 
-    // The committed value. On failure *value is left as it was.
+    // The committed value. On failure *value is left as it was. A commit reads every setting before
+    // it writes it, so that a refused commit can be undone: a setting that cannot be read is not
+    // written, and the commit fails as if its write had been refused.
     virtual int32_t GetAttribute(AttributeId id, uint32_t index, AttributeValue *value) = 0;
 
     // 0: the candidate is acceptable for this setting. *adjusted is not read by the module.

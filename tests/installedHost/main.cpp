@@ -82,6 +82,8 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     MapDatabase database;
     database.values[{0xA30001, 0}] = AttributeValue{0xA3006C, 0.0, 0}; // stepper axis
+    // A setting is written only when its current value can be read (to undo a refused commit).
+    database.values[{0xA3004B, 0}] = AttributeValue{0, 0.0001, 0};
 
     QDialog *dialog = CVornMotionAxisConfiguration::CreateMotionAxisConfigurationDialog(&database,
                                                                                         nullptr);
