@@ -151,6 +151,9 @@ qint32 CVornMotionChangeList::UndoCopy(const Entry &entry, Entry *undo)
     AttributeValue current = {};
     const qint32 status = database->GetAttribute(entry.id, entry.index, &current);
     undo->value = current;
+    // Writing back a value that is no number would put it into the database.
+    if (status >= 0 && !std::isfinite(current.realValue))
+        return -1;
     return status;
 }
 
@@ -171,8 +174,10 @@ qint32 CVornMotionChangeList::ReadDatabaseString(AttributeId id, quint32 index, 
         const qint32 given = capacity;
         std::vector<char16_t> buffer(size_t(given), u'\0');
         status = database->GetAttributeString(id, index, &capacity, buffer.data());
-        buffer[size_t(given) - 1] = u'\0';
         if (status >= 0) {
+            // Without its terminator the text may be cut short: it could not be restored whole.
+            if (std::find(buffer.begin(), buffer.end(), u'\0') == buffer.end())
+                return -1;
             *text = QString::fromUtf16(buffer.data());
             return status;
         }

@@ -9,6 +9,8 @@
 
 #include "ui_settingsGmode.h"
 
+#include <QHash>
+#include <QIcon>
 #include <QPixmap>
 
 using namespace AxisIds;
@@ -150,7 +152,13 @@ void CVornMotionAxisSettingsGMode::SetupStaticUI()
 void CVornMotionAxisSettingsGMode::DecorateButton(QToolButton *button, const QString &icon,
                                                   quint32 toolTipId)
 {
-    button->setIcon(QIcon(QStringLiteral(":/images/Icons/") + icon));
+    // One icon per picture for the process: Qt keeps what it draws of every icon it was given,
+    // so a fresh icon per dialog would grow the host's memory with every dialog it opens.
+    static QHash<QString, QIcon> icons;
+    auto known = icons.find(icon);
+    if (known == icons.end())
+        known = icons.insert(icon, QIcon(QStringLiteral(":/images/Icons/") + icon));
+    button->setIcon(*known);
     button->setIconSize(QSize(button->width() - 7, button->height() - 7));
     button->setToolTip(PlainToolTip(GetDictionaryDescription(toolTipId)));
     // The button shows only an icon: screen readers announce the page's name.

@@ -56,6 +56,7 @@ private slots:
     void stringThatReadsLikeTheMarkerCommitsAsString();
     void refusedWriteRollsBackAndKeepsEdits();
     void unreadableValueStopsTheCommitBeforeItsWrite();
+    void unterminatedOrNonFiniteValuesCannotBeRestored();
     void rollbackRestoresLongStrings();
 
 private:
@@ -255,6 +256,40 @@ void TestChangeList::unreadableValueStopsTheCommitBeforeItsWrite()
     QCOMPARE(qint32(database.Setting(axisType, 0)->value.integerValue), 1);
     QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.0001);
     QCOMPARE(qint32(database.Setting(encoderCount, 0)->value.integerValue), 2);
+}
+
+// A text without its terminator, or a value that is no number, would restore something else.
+void TestChangeList::unterminatedOrNonFiniteValuesCannotBeRestored()
+{
+    class GarblingDatabase : public CAxisDatabase
+    {
+    public:
+        int32_t GetAttributeString(AttributeId, uint32_t, int32_t *capacity,
+                                   char16_t *buffer) override
+        {
+            std::fill(buffer, buffer + *capacity, u'x');
+            return 0;
+        }
+        int32_t GetAttribute(AttributeId id, uint32_t index, AttributeValue *value) override
+        {
+            const int32_t status = CAxisDatabase::GetAttribute(id, index, value);
+            value->realValue = std::nan("");
+            return status;
+        }
+    };
+    for (const bool text : {true, false}) {
+        GarblingDatabase garbling;
+        garbling.SetSetting(encoderUnits, 0, StringSetting(QStringLiteral("mm")));
+        garbling.SetSetting(loopPeriod, 0, RealSetting(0.0001));
+        CVornMotionChangeList changes(&garbling);
+        if (text)
+            changes.StoreString(encoderUnits, 0, u"in");
+        else
+            changes.StoreValue(loopPeriod, 0, RealValue(0.0002));
+        QVERIFY(changes.Commit() < 0);
+        QCOMPARE(changes.Count(), 1u);
+        QVERIFY(garbling.WriteLog().isEmpty());
+    }
 }
 
 void TestChangeList::rollbackRestoresLongStrings()
