@@ -20,12 +20,13 @@ public:
     // *error set and the file left as it was.
     static bool Save(const QString &path, const CAxisDatabase &database, QString *error);
 
-private:
-    CAxisProfileFile() = delete;
-
-    // On refusal *problem names the entry and the problem, not the file.
+    // The same for a profile held in memory. On refusal *problem names the entry and the
+    // problem, not the file.
     static bool Parse(const QByteArray &json, CAxisDatabase &database, QString *problem);
     static QByteArray Serialize(const CAxisDatabase &database);
+
+private:
+    CAxisProfileFile() = delete;
 };
 
 #endif
