@@ -135,7 +135,7 @@ bool HostileDatabase::IsAttributeReadOnly(AttributeId id, uint32_t index)
 int32_t HostileDatabase::SetAttribute(AttributeId id, uint32_t index, const AttributeValue *value)
 {
     if (value)
-        writtenReals.push_back(value->realValue);
+        writtenReals.push_back(double(value->realValue));
     if (refusing.count({id, index}))
         return StatusRefused;
     return CAxisDatabase::SetAttribute(id, index, value);
