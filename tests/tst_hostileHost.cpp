@@ -74,8 +74,9 @@ private:
         QList<Widget *> usable;
         if (!stack || !stack->currentWidget())
             return usable;
-        for (Widget *widget : stack->currentWidget()->findChildren<Widget *>()) {
-            if (widget->isVisibleTo(stack->currentWidget()) && widget->isEnabled())
+        const QWidget *page = stack->currentWidget();
+        for (Widget *widget : page->template findChildren<Widget *>()) {
+            if (widget->isVisibleTo(page) && widget->isEnabled())
                 usable.append(widget);
         }
         return usable;
