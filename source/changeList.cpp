@@ -50,6 +50,25 @@ QString CVornMotionChangeList::KeyText(AttributeId id, quint32 index)
     return QString(text, length);
 }
 
+QVector<CVornMotionChangeList::PendingEdit> CVornMotionChangeList::PendingEdits() const
+{
+    QVector<PendingEdit> edits;
+    edits.reserve(entries.size());
+    for (const Entry &entry : entries)
+        edits.append({entry.id, entry.index, entry.value, entry.text, entry.isString});
+    return edits;
+}
+
+bool CVornMotionChangeList::Revert(AttributeId id, quint32 index)
+{
+    if (loading || !pending.remove(PendingKey(id, index)))
+        return false;
+    entries.remove(KeyText(id, index));
+    emit ChangelistSizeChanged(u32(entries.size()));
+    emit PendingEditsChanged();
+    return true;
+}
+
 quint64 CVornMotionChangeList::PendingKey(AttributeId id, quint32 index)
 {
     return quint64(id) << 32 | index;
@@ -118,6 +137,7 @@ void CVornMotionChangeList::Store(const Entry &entry)
     pending.insert(PendingKey(entry.id, entry.index));
     if (entries.size() != before)
         emit ChangelistSizeChanged(u32(entries.size()));
+    emit PendingEditsChanged();
 }
 
 qint32 CVornMotionChangeList::Commit()
@@ -201,6 +221,7 @@ void CVornMotionChangeList::Discard()
     pending.clear();
     undoList.clear();
     emit ChangelistSizeChanged(0);
+    emit PendingEditsChanged();
 }
 
 quint32 CVornMotionChangeList::Count() const

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 typedef quint32 u32;
 
@@ -26,7 +27,23 @@ public:
         qint32 status = 0;
     };
 
+    // One pending edit, as a commit would write it.
+    struct PendingEdit
+    {
+        nVornMCPCD100::AttributeId id = 0;
+        quint32 index = 0;
+        nVornMCPCD100::AttributeValue value = {};
+        QString text;
+        bool isString = false;
+    };
+
     explicit CVornMotionChangeList(nVornMCPCD100::iMotionConfigurationDatabase *database);
+
+    // Every pending edit, in the order Commit() writes them.
+    QVector<PendingEdit> PendingEdits() const;
+    // Forgets the pending edit of a pair, as if it had never been made; false when there is none.
+    // Ignored while `loading` is set.
+    bool Revert(nVornMCPCD100::AttributeId id, quint32 index);
 
     bool Contains(nVornMCPCD100::AttributeId id, quint32 index) const;
     // Copies the pending value into *out; false (and *out untouched) when none is pending.
@@ -59,6 +76,8 @@ public:
 
 signals:
     void ChangelistSizeChanged(u32 count);
+    // Any change of what is pending: a new edit, an overwrite, a revert, a discard or a commit.
+    void PendingEditsChanged();
 
 private:
     struct Entry

@@ -47,6 +47,7 @@ class TestChangeList : public QObject
 private slots:
     void init();
     void storesOverwriteAndSignalSize();
+    void revertForgetsOneEditAndCommitsTheRest();
     void loadingDropsStores();
     void nonFiniteValuesAreNeverStored();
     void readStringIsBoundedAndTerminated();
@@ -107,6 +108,43 @@ void TestChangeList::storesOverwriteAndSignalSize()
     QCOMPARE(changes.Count(), 2u);
     QVERIFY(changes.ReadValue(loopPeriod, 1, &value));
     QCOMPARE(double(value.realValue), 0.0004);
+}
+
+// What is pending is listed in commit order; a reverted edit is gone as if never made.
+void TestChangeList::revertForgetsOneEditAndCommitsTheRest()
+{
+    CVornMotionChangeList changes(&database);
+    QSignalSpy edits(&changes, &CVornMotionChangeList::PendingEditsChanged);
+    QSignalSpy sizes(&changes, &CVornMotionChangeList::ChangelistSizeChanged);
+    changes.StoreValue(loopPeriod, 0, RealValue(0.0002));
+    changes.StoreString(encoderUnits, 0, u"in");
+    changes.StoreValue(loopPeriod, 0, RealValue(0.0003));
+    changes.StoreValue(axisType, 0, IntegerValue(5));
+    QCOMPARE(edits.count(), 4);
+    QCOMPARE(sizes.count(), 3);
+
+    const QVector<CVornMotionChangeList::PendingEdit> listed = changes.PendingEdits();
+    QCOMPARE(listed.size(), 3);
+    QCOMPARE(listed.at(0).id, axisType);
+    QVERIFY(listed.at(1).isString);
+    QCOMPARE(listed.at(1).text, QStringLiteral("in"));
+    QCOMPARE(listed.at(2).id, loopPeriod);
+    QCOMPARE(double(listed.at(2).value.realValue), 0.0003);
+
+    changes.loading = true;
+    QVERIFY(!changes.Revert(axisType, 0));
+    changes.loading = false;
+    QVERIFY(changes.Revert(axisType, 0));
+    QVERIFY(!changes.Revert(axisType, 0));
+    QVERIFY(!changes.Contains(axisType, 0));
+    QCOMPARE(sizes.last().first().toUInt(), 2u);
+    QCOMPARE(edits.count(), 5);
+
+    QCOMPARE(changes.Commit(), 0);
+    QCOMPARE(qint32(database.Setting(axisType, 0)->value.integerValue), 1);
+    QCOMPARE(double(database.Setting(loopPeriod, 0)->value.realValue), 0.0003);
+    QCOMPARE(database.Setting(encoderUnits, 0)->text, QStringLiteral("in"));
+    QCOMPARE(edits.count(), 6);
 }
 
 void TestChangeList::loadingDropsStores()

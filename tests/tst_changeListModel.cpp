@@ -117,9 +117,9 @@ private:
 
 } // namespace
 
-// Random sequences of store, overwrite, loading, discard and commit with refused writes: the
-// change list must write what a plain model of it writes, in the same order, and leave the
-// database as the model does.
+// Random sequences of store, overwrite, revert, loading, discard and commit with refused
+// writes: the change list must write what a plain model of it writes, in the same order, and
+// leave the database as the model does.
 class TestChangeListModel : public QObject
 {
     Q_OBJECT
@@ -153,7 +153,7 @@ void TestChangeListModel::randomSequencesMatchTheModel()
         const int steps = 5 + int(random() % 20);
         for (int step = 0; step < steps; ++step) {
             const quint32 index = random() % indexes;
-            switch (random() % 8) {
+            switch (random() % 9) {
             case 0:
                 changes.loading = model.loading = !model.loading;
                 break;
@@ -183,6 +183,12 @@ void TestChangeListModel::randomSequencesMatchTheModel()
             case 4: {
                 const bool committed = changes.Commit() == 0;
                 QCOMPARE(committed, model.Commit());
+                break;
+            }
+            case 5: {
+                const AttributeId id = realIds[random() % 3];
+                const bool reverted = changes.Revert(id, index);
+                QCOMPARE(reverted, !model.loading && model.pending.erase({id, index}) > 0);
                 break;
             }
             default: {
