@@ -220,4 +220,13 @@ Picture PictureOf(qint32 ioType, qint32 activeState)
     return picture;
 }
 
+ActiveLevel ActiveLevelOf(qint32 activeState)
+{
+    if (activeState == activeHighT || activeState == activeOnS)
+        return ActiveLevel::Upper;
+    if (activeState == activeLowT || activeState == activeOffS)
+        return ActiveLevel::Lower;
+    return ActiveLevel::Unknown;
+}
+
 } // namespace IoStates

@@ -25,6 +25,16 @@ nVornMCPCD100::AttributeId TypeOfSafeState(nVornMCPCD100::AttributeId safeStateA
 nVornMCPCD100::AttributeId ActiveStateOfType(nVornMCPCD100::AttributeId typeAttribute);
 nVornMCPCD100::AttributeId SafeStateOfType(nVornMCPCD100::AttributeId typeAttribute);
 
+// Where an active state puts the active level in the pictures, which draw high (or on) above low
+// (or off); Unknown for values that are no active state.
+enum class ActiveLevel
+{
+    Upper,
+    Lower,
+    Unknown
+};
+ActiveLevel ActiveLevelOf(qint32 activeState);
+
 // The values a line of the group offers, in list order; empty for Group::None.
 QVector<qint32> ActiveStates(Group group);
 QVector<qint32> SafeStates(Group group);

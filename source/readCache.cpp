@@ -139,25 +139,20 @@ int32_t CVornMotionReadCache::CheckAttributeValue(AttributeId id, uint32_t index
         return host->CheckAttributeValue(id, index, candidate, adjusted);
     const Key key = {
         Check, id, index, candidate->integerValue, candidate->realValue, candidate->booleanValue};
-    AttributeValue checked = *candidate;
-    uint8_t change = adjusted ? *adjusted : 0;
     const auto known = depth > 0 ? answers.constFind(key) : answers.constEnd();
+    Answer answer;
     if (known != answers.constEnd()) {
-        checked = known->value;
-        change = known->adjusted;
+        answer = *known;
     } else {
-        const int32_t status = host->CheckAttributeValue(id, index, &checked, &change);
+        answer = {0, *candidate, uint8_t(adjusted ? *adjusted : 0)};
+        answer.status = host->CheckAttributeValue(id, index, &answer.value, &answer.adjusted);
         if (depth > 0)
-            answers.insert(key, {status, checked, change});
-        *candidate = checked;
-        if (adjusted)
-            *adjusted = change;
-        return status;
+            answers.insert(key, answer);
     }
-    *candidate = checked;
+    *candidate = answer.value;
     if (adjusted)
-        *adjusted = change;
-    return known->status;
+        *adjusted = answer.adjusted;
+    return answer.status;
 }
 
 bool CVornMotionReadCache::IsAttributeScaled(AttributeId id, uint32_t index)

@@ -116,11 +116,10 @@ namespace {
 // swap places so that "Active" always sits beside the marked level.
 void PlaceStateCaptions(QWidget *activeLabel, QWidget *inactiveLabel, qint32 state)
 {
-    bool activeOnTop = false;
-    if (state == 0xA30077 || state == 0xA10072)
-        activeOnTop = true;
-    else if (state != 0xA30078 && state != 0xA10073)
+    const IoStates::ActiveLevel level = IoStates::ActiveLevelOf(state);
+    if (level == IoStates::ActiveLevel::Unknown)
         return;
+    const bool activeOnTop = level == IoStates::ActiveLevel::Upper;
     const int top = std::min(activeLabel->y(), inactiveLabel->y());
     const int bottom = std::max(activeLabel->y(), inactiveLabel->y());
     activeLabel->move(activeLabel->x(), activeOnTop ? top : bottom);

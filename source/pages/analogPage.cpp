@@ -5,8 +5,6 @@
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "properties/uiPropertyEditComboBox.h"
 
-#include <QHeaderView>
-
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
 
@@ -52,24 +50,13 @@ void CVornMotionAxisSettingsAnalog::CreateProperties()
 void CVornMotionAxisSettingsAnalog::InitializeProperties()
 {
     CVornMotionAxisSettingsBase::InitializeProperties();
-    QTableWidget *table = ui.analogTable;
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    table->horizontalHeader()->setSectionsClickable(false);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->verticalHeader()->hide();
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-
     AttributeValue count = {};
     if (db->GetAttribute(inputCount, 0, &count) < 0)
         count.integerValue = 0;
-    table->clearContents();
-    table->setRowCount(qBound(0, qint32(count.integerValue), mostInputs));
-    for (int row = 0; row < table->rowCount(); ++row) {
-        auto *item = new QTableWidgetItem(tr("Analog Input %1").arg(row + 1));
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        table->setItem(row, 0, item);
-    }
+    // One row per input; the inputs share the page's one set of controls.
+    inputs.Attach(ui.analogTable);
+    for (int input = 0; input < qBound(0, qint32(count.integerValue), mostInputs); ++input)
+        inputs.AppendRow(tr("Analog Input %1").arg(input + 1), 0);
 }
 
 void CVornMotionAxisSettingsAnalog::LoadProperties()
@@ -82,7 +69,7 @@ void CVornMotionAxisSettingsAnalog::LoadProperties()
 
 void CVornMotionAxisSettingsAnalog::on_analogTable_currentCellChanged(int currentRow, int, int, int)
 {
-    if (currentRow < 0 || currentRow >= ui.analogTable->rowCount())
+    if (inputs.StackPageOf(currentRow) < 0)
         return;
     instanceIndex = currentRow;
     RefillItems();

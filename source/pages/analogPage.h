@@ -1,6 +1,7 @@
 #ifndef VORNAC_ANALOGPAGE_H
 #define VORNAC_ANALOGPAGE_H
 
+#include "sectionTable.h"
 #include "settingsBase.h"
 
 #include "ui_analog.h"
@@ -33,6 +34,7 @@ protected:
 
 private:
     Ui::CVornMotionAxisSettingsAnalogClass ui;
+    CVornMotionSectionTable inputs;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "axisIds.h"
 #include "displayTexts.h"
+#include "ioStates.h"
 #include "properties/uiPropertyDoubleComboBox.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "properties/uiPropertyEditComboBox.h"
@@ -47,7 +48,7 @@ qint32 EncoderOfSection(AttributeId section)
 
 bool IsActiveHigh(qint32 state)
 {
-    return state == activeHigh || state == 0xA10072;
+    return IoStates::ActiveLevelOf(state) == IoStates::ActiveLevel::Upper;
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 
 #include "properties/uiPropertyIntegerComboBox.h"
 
-#include <QPixmap>
-
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
 
@@ -46,9 +44,9 @@ void CVornMotionAxisSettingsSpline::ShowPicture()
 {
     AttributeValue value;
     GetValue(splineType, 0, value);
-    ui.splinePicture->setPixmap(QPixmap(value.integerValue == catmullRom
-                                            ? QStringLiteral(":/images/CatmullRom.png")
-                                            : QStringLiteral(":/images/CubicB.png")));
+    SetPicture(ui.splinePicture, value.integerValue == catmullRom
+                                     ? QStringLiteral(":/images/CatmullRom.png")
+                                     : QStringLiteral(":/images/CubicB.png"));
     ui.splinePicture->lower();
 }
 

@@ -161,8 +161,9 @@ void CVornMotionSettingsVelocityLoop::on_velocityLoopTable_currentCellChanged(in
     secondaryIndex = currentRow - FirstFilterRow();
     ui.velocityLoopAttributeStack->setCurrentIndex(page);
     ui.arFilterBox->setTitle(tr("Anti-Resonance %1").arg(secondaryIndex + 1));
+    // The load shows the filter's biquad; what differs from the database is stored.
     LoadProperties();
-    RecomputeBiquad();
+    StoreBiquad(DeriveBiquad());
 }
 
 void CVornMotionSettingsVelocityLoop::on_velocityLoopFilterType_currentIndexChanged(int index)
