@@ -297,7 +297,8 @@ QImage velocityLoop()
 // the voltage sent to the drive. Each setting of the page is named where it acts.
 QImage driveCommand()
 {
-    QImage image = style::canvas(380, 190, Qt::transparent);
+    const int width = 380;
+    QImage image = style::canvas(width, 190, Qt::transparent);
     QPainter painter;
     style::beginPainting(painter, image);
 
@@ -306,7 +307,7 @@ QImage driveCommand()
     const qreal offsetX = 156.0;
     const QRectF inversion(194.0, mainY - halfHeight, 40.0, 2.0 * halfHeight);
     const QRectF dac(264.0, mainY - halfHeight, 50.0, 2.0 * halfHeight);
-    const qreal right = image.width() - 2.0;
+    const qreal right = width - 2.0;
     const qreal aboveY = mainY - halfHeight - 18.0;
     const qreal belowY = mainY + halfHeight + 4.0;
     const auto settingName = [&painter](const QRectF &block, qreal top, const QString &name) {

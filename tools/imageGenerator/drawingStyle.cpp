@@ -36,13 +36,23 @@ QPolygonF points(std::initializer_list<QPointF> corners)
     return result;
 }
 
+namespace {
+int pixelRatio = 1;
+}
+
+void setPixelRatio(int ratio)
+{
+    pixelRatio = ratio;
+}
+
 QImage canvas(int width, int height, const QColor &background)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * pixelRatio, height * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(background);
     // A fixed resolution keeps the written files identical from run to run.
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
+    image.setDotsPerMeterX(3780 * pixelRatio);
+    image.setDotsPerMeterY(3780 * pixelRatio);
     return image;
 }
 
@@ -152,7 +162,11 @@ PictureWriter::PictureWriter(const QString &folder)
 
 bool PictureWriter::write(const QImage &image, const QString &name)
 {
-    const QString path = QDir(m_folder).filePath(name);
+    QString fileName = name;
+    const int ratio = qRound(image.devicePixelRatio());
+    if (ratio != 1)
+        fileName.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(ratio));
+    const QString path = QDir(m_folder).filePath(fileName);
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         std::fprintf(stderr, "cannot create the folder of %s\n", qPrintable(path));
         return false;
@@ -161,7 +175,7 @@ bool PictureWriter::write(const QImage &image, const QString &name)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
-    m_written.append(name);
+    m_written.append(fileName);
     return true;
 }
 

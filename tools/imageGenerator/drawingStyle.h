@@ -33,6 +33,10 @@ QFont font(int pixelSize, bool bold = false);
 // Qt 5 cannot tell a two-point brace list for QPolygonF from a rectangle's corners.
 QPolygonF points(std::initializer_list<QPointF> corners);
 
+// Pictures are drawn in layout units. A canvas holds `ratio` pixels per unit and carries that
+// device pixel ratio, so the painter draws the same layout at that resolution.
+void setPixelRatio(int ratio);
+
 // A fresh canvas with an antialiasing painter already set up by beginPainting.
 QImage canvas(int width, int height, const QColor &background);
 void beginPainting(QPainter &painter, QImage &image);
@@ -59,7 +63,8 @@ void levelTrace(QPainter &painter, qreal left, qreal right, qreal highY, qreal l
 void activeDot(QPainter &painter, const QPointF &centre);
 } // namespace style
 
-// Writes the pictures under one folder and remembers their names for the resource file.
+// Writes the pictures under one folder and remembers their names for the resource file. A
+// picture of device pixel ratio 2 goes beside its 1x file as name@2x.ext, where Qt looks for it.
 class PictureWriter
 {
 public:

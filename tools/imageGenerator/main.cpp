@@ -25,11 +25,17 @@ int main(int argc, char *argv[])
     }
 
     PictureWriter writer(arguments.at(1));
-    if (!writeIoStatePictures(writer) || !writeIconPictures(writer)
-        || !writeOverviewPictures(writer) || !writeControlLoopPictures(writer)
-        || !writeEncoderPictures(writer) || !writeStepperPictures(writer)
-        || !writeCompareCapturePictures(writer) || !writeSplinePictures(writer)
-        || !writer.writeResourceFile(QStringLiteral("vornac.qrc")))
+    // Every picture once for ordinary screens and once, drawn anew at twice the resolution, for
+    // screens of device pixel ratio 2.
+    for (const int ratio : {1, 2}) {
+        style::setPixelRatio(ratio);
+        if (!writeIoStatePictures(writer) || !writeIconPictures(writer)
+            || !writeOverviewPictures(writer) || !writeControlLoopPictures(writer)
+            || !writeEncoderPictures(writer) || !writeStepperPictures(writer)
+            || !writeCompareCapturePictures(writer) || !writeSplinePictures(writer))
+            return 1;
+    }
+    if (!writer.writeResourceFile(QStringLiteral("vornac.qrc")))
         return 1;
     std::printf("wrote %d pictures and vornac.qrc into %s\n", writer.count(),
                 qPrintable(arguments.at(1)));
