@@ -1,4 +1,5 @@
 #include "settingsMain.h"
+#include "translation.h"
 
 #include <vornac/VornMotionAxisConfiguration.h>
 
@@ -6,6 +7,8 @@ CVornMotionAxisConfiguration::CVornMotionAxisConfiguration(
     nVornMCPCD100::iMotionConfigurationDatabase *database, CmxProvider *provider)
     : dialog(nullptr)
 {
+    // The forms take their texts as they are built.
+    InstallModuleTranslation();
     dialog = new CVornMotionAxisSettings(database, this, provider);
 }
 

@@ -59,6 +59,17 @@ QVector<CVornMotionChangeList::PendingEdit> CVornMotionChangeList::PendingEdits(
     return edits;
 }
 
+std::optional<CVornMotionChangeList::PendingEdit>
+CVornMotionChangeList::PendingEditOf(AttributeId id, quint32 index) const
+{
+    if (!pending.contains(PendingKey(id, index)))
+        return std::nullopt;
+    const auto found = entries.constFind(KeyText(id, index));
+    if (found == entries.constEnd())
+        return std::nullopt;
+    return PendingEdit{found->id, found->index, found->value, found->text, found->isString};
+}
+
 bool CVornMotionChangeList::Revert(AttributeId id, quint32 index)
 {
     if (loading || !pending.remove(PendingKey(id, index)))

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 typedef quint32 u32;
 
 // The pending edits of one dialog. Nothing the user edits reaches the database before Commit();
@@ -41,6 +43,8 @@ public:
 
     // Every pending edit, in the order Commit() writes them.
     QVector<PendingEdit> PendingEdits() const;
+    // The pending edit of a pair; nothing when none is pending.
+    std::optional<PendingEdit> PendingEditOf(nVornMCPCD100::AttributeId id, quint32 index) const;
     // Forgets the pending edit of a pair, as if it had never been made; false when there is none.
     // Ignored while `loading` is set.
     bool Revert(nVornMCPCD100::AttributeId id, quint32 index);

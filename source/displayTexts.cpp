@@ -4,6 +4,7 @@
 
 #include <vornac/vornmcslDictionary.h>
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextDocument>
 
@@ -27,22 +28,33 @@ struct PeriodText
     const char *text;
 };
 
+// The texts are translated where they are shown, in the context "DisplayTexts". The sign is
+// written as UTF-8: lupdate misreads "\u00B1" followed by digits.
+
 // Analog input ranges, in volts either side of zero.
-const PeriodText analogRanges[] = {{10.0, "\u00B110 V"}, {5.0, "\u00B15 V"}, {2.5, "\u00B12.5 V"},
-                                   {1.25, "\u00B11.25 V"}};
-const PeriodText updatePeriods[] = {{0.00005, "50 us"},
-                                    {0.0005, "500 us"},
-                                    {0.001, "1 ms"},
-                                    {0.01, "10 ms"},
-                                    {0.00000012, "120 ns"}};
-const PeriodText filterPeriodsA30031[] = {{0.0000001, "100 ns"}, {0.0000005, "500 ns"},
-                                          {0.000001, "1 us"},    {0.00001, "10 us"},
-                                          {0.0001, "100 us"},    {0.0005, "500 us"},
-                                          {0.001, "1 ms"}};
-const PeriodText filterPeriodsA30033[] = {{0.00000005, "50 ns"}, {0.0000001, "100 ns"},
-                                          {0.00000012, "120 ns"}, {0.0000005, "500 ns"},
-                                          {0.000001, "1 us"},    {0.00001, "10 us"},
-                                          {0.0001, "100 us"}};
+const PeriodText analogRanges[] = {{10.0, QT_TRANSLATE_NOOP("DisplayTexts", "±10 V")},
+                                   {5.0, QT_TRANSLATE_NOOP("DisplayTexts", "±5 V")},
+                                   {2.5, QT_TRANSLATE_NOOP("DisplayTexts", "±2.5 V")},
+                                   {1.25, QT_TRANSLATE_NOOP("DisplayTexts", "±1.25 V")}};
+const PeriodText updatePeriods[] = {{0.00005, QT_TRANSLATE_NOOP("DisplayTexts", "50 us")},
+                                    {0.0005, QT_TRANSLATE_NOOP("DisplayTexts", "500 us")},
+                                    {0.001, QT_TRANSLATE_NOOP("DisplayTexts", "1 ms")},
+                                    {0.01, QT_TRANSLATE_NOOP("DisplayTexts", "10 ms")},
+                                    {0.00000012, QT_TRANSLATE_NOOP("DisplayTexts", "120 ns")}};
+const PeriodText filterPeriodsA30031[] = {{0.0000001, QT_TRANSLATE_NOOP("DisplayTexts", "100 ns")},
+                                          {0.0000005, QT_TRANSLATE_NOOP("DisplayTexts", "500 ns")},
+                                          {0.000001, QT_TRANSLATE_NOOP("DisplayTexts", "1 us")},
+                                          {0.00001, QT_TRANSLATE_NOOP("DisplayTexts", "10 us")},
+                                          {0.0001, QT_TRANSLATE_NOOP("DisplayTexts", "100 us")},
+                                          {0.0005, QT_TRANSLATE_NOOP("DisplayTexts", "500 us")},
+                                          {0.001, QT_TRANSLATE_NOOP("DisplayTexts", "1 ms")}};
+const PeriodText filterPeriodsA30033[] = {{0.00000005, QT_TRANSLATE_NOOP("DisplayTexts", "50 ns")},
+                                          {0.0000001, QT_TRANSLATE_NOOP("DisplayTexts", "100 ns")},
+                                          {0.00000012, QT_TRANSLATE_NOOP("DisplayTexts", "120 ns")},
+                                          {0.0000005, QT_TRANSLATE_NOOP("DisplayTexts", "500 ns")},
+                                          {0.000001, QT_TRANSLATE_NOOP("DisplayTexts", "1 us")},
+                                          {0.00001, QT_TRANSLATE_NOOP("DisplayTexts", "10 us")},
+                                          {0.0001, QT_TRANSLATE_NOOP("DisplayTexts", "100 us")}};
 const double filterFrequencies[] = {500000, 1000000, 2000000, 4000000, 8000000, 16000000, 20000000};
 
 template <size_t count>
@@ -50,7 +62,7 @@ QString ExactText(const PeriodText (&table)[count], double value)
 {
     for (const PeriodText &entry : table) {
         if (entry.value == value)
-            return QString::fromUtf8(entry.text);
+            return QCoreApplication::translate("DisplayTexts", entry.text);
     }
     return QString();
 }
@@ -93,6 +105,12 @@ QString WrapToolTipText(const QString &text)
     return lines.join(QLatin1Char('\n'));
 }
 
+QString GetDisplayNameOrId(quint32 identifier)
+{
+    const QString name = GetDictionaryName(identifier);
+    return name.isEmpty() ? QStringLiteral("0x") + QString::number(identifier, 16).toUpper() : name;
+}
+
 QString EscapedToolTip(const QString &text)
 {
     // Qt would render a text that looks like markup as rich text.
@@ -133,8 +151,12 @@ QString FormatPeriodText(double value, quint32 attribute)
 
 QString UnitName(quint32 unitIndex)
 {
-    static const char *const names[] = {"Unit", "mm", "cm", "m", "in", "ft", "V", "rev"};
+    static const char *const names[]
+        = {QT_TRANSLATE_NOOP("DisplayTexts", "Unit"), QT_TRANSLATE_NOOP("DisplayTexts", "mm"),
+           QT_TRANSLATE_NOOP("DisplayTexts", "cm"),   QT_TRANSLATE_NOOP("DisplayTexts", "m"),
+           QT_TRANSLATE_NOOP("DisplayTexts", "in"),   QT_TRANSLATE_NOOP("DisplayTexts", "ft"),
+           QT_TRANSLATE_NOOP("DisplayTexts", "V"),    QT_TRANSLATE_NOOP("DisplayTexts", "rev")};
     if (unitIndex >= sizeof names / sizeof names[0])
         return QString();
-    return QString::fromLatin1(names[unitIndex]);
+    return QCoreApplication::translate("DisplayTexts", names[unitIndex]);
 }

@@ -5,6 +5,8 @@
 
 // The dictionary's display name of an identifier; empty when the dictionary does not know it.
 QString GetDictionaryName(quint32 identifier);
+// The display name, or "0x" and the identifier in hexadecimal when the dictionary lacks it.
+QString GetDisplayNameOrId(quint32 identifier);
 // The dictionary's description of an identifier; empty when the dictionary does not know it.
 QString GetDictionaryDescription(quint32 identifier);
 

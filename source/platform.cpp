@@ -7,8 +7,10 @@
 #include <windows.h>
 #else
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
+#include <dlfcn.h>
 #endif
 
 namespace Platform {
@@ -27,6 +29,28 @@ QString ExecutableFolder()
     if (executable.exists())
         return QFileInfo(executable.symLinkTarget()).absolutePath();
     return QCoreApplication::applicationDirPath();
+#endif
+}
+
+QString ModuleFolder()
+{
+#if defined(_WIN32)
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
+                                | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<LPCWSTR>(&ModuleFolder), &module))
+        return QString();
+    wchar_t path[32768] = {};
+    const DWORD length = GetModuleFileNameW(module, path, DWORD(sizeof path / sizeof path[0]));
+    if (length == 0 || length >= sizeof path / sizeof path[0])
+        return QString();
+    const QString file = QString::fromWCharArray(path, int(length));
+    return file.left(file.lastIndexOf(QLatin1Char('\\')));
+#else
+    Dl_info info = {};
+    if (!dladdr(reinterpret_cast<void *>(&ModuleFolder), &info) || !info.dli_fname)
+        return QString();
+    return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
 #endif
 }
 

@@ -9,6 +9,10 @@ namespace Platform {
 // The folder that holds the host process's executable.
 QString ExecutableFolder();
 
+// The folder that holds the module's own library (the executable's when the module is linked into
+// it); empty when the system cannot tell.
+QString ModuleFolder();
+
 // `relative`, written with backslashes, joined to `folder` with the platform's separators.
 QString JoinPath(const QString &folder, const QString &relative);
 

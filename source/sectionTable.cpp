@@ -2,6 +2,7 @@
 
 #include "displayTexts.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -9,7 +10,8 @@ void CVornMotionSectionTable::Attach(QTableWidget *attached)
 {
     table = attached;
     table->setColumnCount(1);
-    table->setHorizontalHeaderLabels({QStringLiteral("Section")});
+    table->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("CVornMotionSectionTable", "Section")});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->horizontalHeader()->setSectionsClickable(false);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -66,6 +68,19 @@ int CVornMotionSectionTable::RowOf(nVornMCPCD100::AttributeId section) const
             return row;
     }
     return -1;
+}
+
+bool CVornMotionSectionTable::SelectStackPage(int stackPage)
+{
+    if (StackPageOf(table->currentRow()) == stackPage)
+        return true;
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows.at(row).stackPage == stackPage) {
+            table->setCurrentCell(row, 0);
+            return true;
+        }
+    }
+    return false;
 }
 
 int CVornMotionSectionTable::RowCount() const

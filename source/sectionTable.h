@@ -35,6 +35,9 @@ public:
     // The row of `section`, or -1 when it is not listed.
     int RowOf(nVornMCPCD100::AttributeId section) const;
     int RowCount() const;
+    // Makes a row of `stackPage` current unless the current row shows it already; false when no
+    // row does.
+    bool SelectStackPage(int stackPage);
 
 private:
     struct Row

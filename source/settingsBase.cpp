@@ -1,8 +1,10 @@
 #include "settingsBase.h"
 
+#include "changeMarks.h"
 #include "coercingSpinBox.h"
 #include "displayTexts.h"
 #include "loadingGuard.h"
+#include "pictures.h"
 #include "properties/comboItems.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "settingsMain.h"
@@ -39,9 +41,12 @@ CVornMotionAxisSettingsBase::CVornMotionAxisSettingsBase(
       changeList(changeList),
       dialog(dialog),
       unitScale(&readCache, changeList),
-      wheelGuard(new CVornMotionWheelGuard(this))
+      wheelGuard(new CVornMotionWheelGuard(this)),
+      changeMarks(new CVornMotionChangeMarks(this))
 {
     properties.reserve(1024);
+    connect(changeList, &CVornMotionChangeList::PendingEditsChanged, this,
+            &CVornMotionAxisSettingsBase::UpdateChangeMarks);
     if (dialog) {
         connect(dialog, &CVornMotionAxisSettings::InvalidSettings, this,
                 &CVornMotionAxisSettingsBase::InvalidSettings);
@@ -156,7 +161,7 @@ void CVornMotionAxisSettingsBase::TitleWithStoredName(QGroupBox *group, const QS
     const std::optional<QString> stored =
         CVornMotionValueReader(db, changeList).ReadStoredString(name, 0, storedNameCapacity);
     if (stored)
-        group->setTitle(title + QStringLiteral(" (") + *stored + QLatin1Char(')'));
+        group->setTitle(tr("%1 (%2)").arg(title, *stored));
 }
 
 void CVornMotionAxisSettingsBase::SetPicture(QLabel *label, const QString &path)
@@ -165,7 +170,7 @@ void CVornMotionAxisSettingsBase::SetPicture(QLabel *label, const QString &path)
     if (!label || (label->property(shownPath).toString() == path && !path.isEmpty()))
         return;
     label->setProperty(shownPath, path);
-    label->setPixmap(path.isEmpty() ? QPixmap() : QPixmap(path));
+    label->setPixmap(path.isEmpty() ? QPixmap() : LoadPicture(path, label->devicePixelRatioF()));
 }
 
 void CVornMotionAxisSettingsBase::MarkInvalid(QWidget *widget, bool invalid)
@@ -248,6 +253,7 @@ void CVornMotionAxisSettingsBase::LoadProperties()
             GetValue(property->Attribute(), index, value);
         property->ShowValue(value, text);
     }
+    UpdateChangeMarks();
 }
 
 void CVornMotionAxisSettingsBase::LoadRanges()
@@ -482,6 +488,8 @@ void CVornMotionAxisSettingsBase::on_updateControls()
     const CVornMotionReadCache::Scope reading(readCache);
     LoadProperties();
     UpdateUnits();
+    // Units shown beside values changed: the marks' tool tips quote them.
+    UpdateChangeMarks();
 }
 
 void CVornMotionAxisSettingsBase::on_invalidSettings(bool)

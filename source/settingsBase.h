@@ -2,14 +2,18 @@
 #define VORNAC_SETTINGSBASE_H
 
 #include "changeList.h"
+#include "editTexts.h"
 #include "readCache.h"
 #include "properties/uiProperty.h"
 #include "unitScale.h"
 
 #include <vornac/iMotionConfigurationDatabase.h>
 
+#include <QPair>
 #include <QVector>
 #include <QWidget>
+
+#include <optional>
 
 namespace IoStates {
 struct StateKind;
@@ -17,10 +21,14 @@ struct StateKind;
 
 class CCoercingSpinBox;
 class CVornMotionAxisSettings;
+class CVornMotionChangeMarks;
+class CVornMotionSectionTable;
 class CVornMotionWheelGuard;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QStackedWidget;
+class QTableWidget;
 
 typedef qint32 i32;
 
@@ -52,6 +60,17 @@ public:
                                 CVornMotionChangeList *changeList,
                                 CVornMotionAxisSettings *dialog, QWidget *parent);
     ~CVornMotionAxisSettingsBase() override;
+
+    using EditTexts = CVornMotionEditTexts;
+
+    // The texts of a pending edit of a setting this page shows; nothing for any other setting.
+    virtual std::optional<EditTexts> DescribeEdit(const CVornMotionChangeList::PendingEdit &edit);
+    virtual bool ShowsSetting(nVornMCPCD100::AttributeId attr) const;
+    // Turns the page to the section and instance that show the setting at `index` and focuses
+    // its widget; returns the widget, or null when the page cannot show it.
+    virtual QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index);
+    // Runs the page's own checks again on what it shows: after edits were taken back.
+    virtual void RecheckProblems();
 
     void UpdateActiveStatePicture(ActiveStatePicture picture, QWidget *inactiveLabel);
     // Lets the box's finished edits reach on_coercedValueChanged, once however often it is called.
@@ -179,6 +198,16 @@ protected:
     // base + offset as an instance index, or -1 ("no instance") outside 0 … INT32_MAX.
     static qint32 InstanceAt(qint64 base, qint64 offset);
 
+    // The instance that `index` stands for, as the page names it; empty where the page shows a
+    // single one.
+    virtual QString InstanceName(const UIProperty *binding, quint32 index) const;
+    // Turns the page to the section (and instance) in which `binding` shows `index`. The base
+    // turns the section tables attached with AttachSections.
+    virtual void ShowSettingAt(const UIProperty *binding, quint32 index);
+    // Sets up a section table whose rows turn the pages of `stack` (null: the page turns it).
+    void AttachSections(CVornMotionSectionTable &sections, QTableWidget *table,
+                        QStackedWidget *stack);
+
 private:
     // Constructed before `db`, which points at it.
     CVornMotionReadCache readCache;
@@ -204,9 +233,18 @@ private:
     UIProperty *PropertyOfAction(const QObject *action) const;
     const UIProperty *PropertyOfWidget(const QObject *widget) const;
     bool IsScaled(nVornMCPCD100::AttributeId attr, quint32 index);
+    void UpdateChangeMarks();
+    QLabel *CaptionOf(const UIProperty *binding) const;
+    // The stored and the pending value of a binding at `index`, as its widget shows them.
+    EditTexts ValueTexts(const UIProperty *binding, quint32 index,
+                         const CVornMotionChangeList::PendingEdit &edit);
+    QString DisplayedText(const UIProperty *binding, quint32 index,
+                          nVornMCPCD100::AttributeValue value, const QString &text);
 
     CVornMotionUnitScale unitScale;
     CVornMotionWheelGuard *wheelGuard;
+    CVornMotionChangeMarks *changeMarks;
+    QVector<QPair<CVornMotionSectionTable *, QStackedWidget *>> sectionStacks;
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include "displayTexts.h"
 #include "helpLauncher.h"
 #include "pageRegistry.h"
+#include "pictures.h"
 #include "settingsBase.h"
 #include "valueReader.h"
 
@@ -11,7 +12,6 @@
 
 #include <QHash>
 #include <QIcon>
-#include <QPixmap>
 
 using namespace AxisIds;
 
@@ -108,7 +108,8 @@ void CVornMotionAxisSettingsGMode::SetupStaticUI()
     const qint32 type = CVornMotionValueReader(database, changeList).ReadInteger(axisType, 0);
 
     ui->gmodeStack->setCurrentWidget(ui->page_5);
-    ui->gmodePicture->setPixmap(QPixmap(OverviewPicture(deviceType, type, hasAnalogInputs)));
+    ui->gmodePicture->setPixmap(LoadPicture(OverviewPicture(deviceType, type, hasAnalogInputs),
+                                            ui->gmodePicture->devicePixelRatioF()));
     ui->gmodePicture->lower();
     ui->gmodeAnalogIO->setVisible(hasAnalogInputs);
     ui->gmodePositionLoop->setVisible(type == servoAxis);
@@ -202,6 +203,31 @@ bool CVornMotionAxisSettingsGMode::MayShowStartPage(qint32 type) const
     default:
         return true;
     }
+}
+
+QVector<CVornMotionAxisSettingsBase *> CVornMotionAxisSettingsGMode::CreatedPages() const
+{
+    QVector<CVornMotionAxisSettingsBase *> created;
+    for (CVornMotionAxisSettingsBase *page : pages)
+        created.append(page);
+    return created;
+}
+
+QWidget *CVornMotionAxisSettingsGMode::RevealSetting(nVornMCPCD100::AttributeId attr,
+                                                     quint32 index)
+{
+    QList<int> order = pages.keys();
+    if (order.removeOne(currentPage))
+        order.prepend(currentPage);
+    for (const int pageId : std::as_const(order)) {
+        CVornMotionAxisSettingsBase *page = pages.value(pageId);
+        if (!page->ShowsSetting(attr))
+            continue;
+        ShowPage(pageId);
+        if (QWidget *widget = page->RevealSetting(attr, index))
+            return widget;
+    }
+    return nullptr;
 }
 
 void CVornMotionAxisSettingsGMode::LaunchHelp()

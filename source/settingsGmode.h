@@ -4,10 +4,12 @@
 #include <vornac/iMotionConfigurationDatabase.h>
 
 #include <QMap>
+#include <QVector>
 #include <QWidget>
 
 class CmxProvider;
 class CVornMotionAxisSettings;
+class CVornMotionAxisSettingsBase;
 class CVornMotionChangeList;
 class QAbstractButton;
 class QToolButton;
@@ -35,6 +37,12 @@ public:
     // Shows `pageId` if it fits the axis, else the general page.
     void ApplyStartPage(int pageId);
     void LaunchHelp();
+
+    // The pages created so far, in the order of their identifiers.
+    QVector<CVornMotionAxisSettingsBase *> CreatedPages() const;
+    // Opens the created page that shows `attr` (the current page first), turned to `index`, and
+    // focuses the setting's widget; returns the widget, or null when no page shows it.
+    QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index);
 
 signals:
     void UpdateRequired();
@@ -70,7 +78,7 @@ private:
     qint32 currentPage = -1;
     qint32 startPage = 0xA300D5;
     QAbstractButton *downButton = nullptr;
-    QMap<int, QWidget *> pages;
+    QMap<int, CVornMotionAxisSettingsBase *> pages;
 };
 
 #endif

@@ -1,14 +1,18 @@
 #include "settingsMain.h"
 
 #include "axisIds.h"
+#include "changesWindow.h"
 #include "coercingSpinBox.h"
 #include "displayTexts.h"
 #include "loopPeriod.h"
+#include "pendingEditsModel.h"
+#include "settingsBase.h"
 #include "settingsGmode.h"
 #include "valueReader.h"
 
 #include "ui_settingsMain.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -33,21 +37,22 @@ QSet<const QDialog *> &LiveDialogs()
 
 QString LoopRuleMessage()
 {
-    return QStringLiteral("The Vorn Scan Engine rate must be a multiple of the position loop rate");
+    return QCoreApplication::translate(
+        "CVornMotionAxisSettings",
+        "The Vorn Scan Engine rate must be a multiple of the position loop rate");
 }
 
 QString PlainBannerText()
 {
-    return QStringLiteral("Invalid Settings!");
+    return QCoreApplication::translate("CVornMotionAxisSettings", "Invalid Settings!");
 }
 
 QString WriteFailureText(const CVornMotionChangeList::WriteFailure &failure)
 {
-    QString name = GetDictionaryName(failure.id);
-    if (name.isEmpty())
-        name = QStringLiteral("0x") + QString::number(failure.id, 16).toUpper();
-    return QStringLiteral("The setting \"%1\" could not be written. Nothing was saved; "
-                          "your changes are still pending.")
+    const QString name = GetDisplayNameOrId(failure.id);
+    return QCoreApplication::translate("CVornMotionAxisSettings",
+                                       "The setting \"%1\" could not be written. Nothing was "
+                                       "saved; your changes are still pending.")
         .arg(name.toHtmlEscaped());
 }
 
@@ -85,6 +90,7 @@ CVornMotionAxisSettings::CVornMotionAxisSettings(
             &CVornMotionAxisSettings::UpdateRequired);
     ui->settingsModePage->addWidget(navigation);
     ui->settingsModePage->setCurrentIndex(1);
+    ConnectChangeReview();
     emit UpdateRequired();
 
     on_changelistSizeChanged(changeList->Count());
@@ -111,6 +117,68 @@ void CVornMotionAxisSettings::ConnectButtons()
     QPushButton *help = ui->buttonBox->button(QDialogButtonBox::Help);
     connect(help, &QPushButton::clicked, this, &CVornMotionAxisSettings::on_helpButton_clicked);
     help->setShortcut(QKeySequence::HelpContents);
+}
+
+void CVornMotionAxisSettings::ConnectChangeReview()
+{
+    pendingEdits = new CVornMotionPendingEditsModel(
+        changeList, database,
+        [this](const CVornMotionChangeList::PendingEdit &edit)
+            -> std::optional<CVornMotionEditTexts> {
+            for (CVornMotionAxisSettingsBase *page : navigation->CreatedPages()) {
+                if (const auto texts = page->DescribeEdit(edit))
+                    return texts;
+            }
+            return std::nullopt;
+        },
+        this);
+    // A reload may change the units in which values read.
+    connect(this, &CVornMotionAxisSettings::UpdateRequired, pendingEdits,
+            &CVornMotionPendingEditsModel::Reword);
+    changesWindow = new CVornMotionChangesWindow(pendingEdits, this);
+    connect(ui->changesButton, &QPushButton::clicked, this, &CVornMotionAxisSettings::ShowChanges);
+    connect(changesWindow, &CVornMotionChangesWindow::SettingChosen, this,
+            &CVornMotionAxisSettings::OpenSetting);
+    connect(changesWindow, &CVornMotionChangesWindow::RevertRequested, this,
+            &CVornMotionAxisSettings::RevertEdit);
+    connect(changesWindow, &CVornMotionChangesWindow::RevertAllRequested, this,
+            &CVornMotionAxisSettings::RevertAllEdits);
+}
+
+void CVornMotionAxisSettings::ShowChanges()
+{
+    changesWindow->Present();
+}
+
+void CVornMotionAxisSettings::OpenSetting(nVornMCPCD100::AttributeId id, quint32 index)
+{
+    if (QWidget *widget = navigation->RevealSetting(id, index)) {
+        activateWindow();
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CVornMotionAxisSettings::RevertEdit(nVornMCPCD100::AttributeId id, quint32 index)
+{
+    if (changeList->Revert(id, index))
+        ReviewAfterRevert();
+}
+
+void CVornMotionAxisSettings::RevertAllEdits()
+{
+    if (changeList->Count() == 0)
+        return;
+    changeList->Discard();
+    ReviewAfterRevert();
+}
+
+void CVornMotionAxisSettings::ReviewAfterRevert()
+{
+    emit UpdateRequired();
+    for (CVornMotionAxisSettingsBase *page : navigation->CreatedPages())
+        page->RecheckProblems();
+    if (openProblems.IsOpen(this))
+        CheckServoLoopPeriod();
 }
 
 CVornMotionAxisSettings *CVornMotionAxisSettings::FromHostPointer(QDialog *dialog)
@@ -241,6 +309,8 @@ void CVornMotionAxisSettings::on_changelistSizeChanged(u32 count)
         UpdateBanner();
     }
     UpdateButtons(count != 0);
+    ui->changesButton->setText(tr("Changes (%1)").arg(count));
+    ui->changesButton->setEnabled(count != 0);
 }
 
 // OK follows the open problems alone; Apply also needs `enableApply`.
@@ -302,8 +372,10 @@ void CVornMotionAxisSettings::on_helpButton_clicked()
 
 void CVornMotionAxisSettings::accept()
 {
-    if (CommitChanges())
+    if (CommitChanges()) {
+        changesWindow->hide();
         QDialog::accept();
+    }
 }
 
 void CVornMotionAxisSettings::reject()
@@ -312,5 +384,6 @@ void CVornMotionAxisSettings::reject()
     if (CCoercingSpinBox *spinBox = FocusedSpinBox())
         spinBox->AbandonEdit();
     changeList->Discard();
+    changesWindow->hide();
     QDialog::reject();
 }

@@ -13,6 +13,8 @@ class CCoercingSpinBox;
 class CmxProvider;
 class CVornMotionAxisConfiguration;
 class CVornMotionAxisSettingsGMode;
+class CVornMotionChangesWindow;
+class CVornMotionPendingEditsModel;
 
 namespace Ui {
 class CVornMotionAxisSettingsClass;
@@ -61,6 +63,14 @@ public slots:
 
 private:
     void ConnectButtons();
+    void ConnectChangeReview();
+    void ShowChanges();
+    void OpenSetting(nVornMCPCD100::AttributeId id, quint32 index);
+    void RevertEdit(nVornMCPCD100::AttributeId id, quint32 index);
+    void RevertAllEdits();
+    // After edits were taken back: every page shows what is pending now, and the checks that
+    // raised problems on the taken-back values run again.
+    void ReviewAfterRevert();
     void ReportLoopRuleProblem(bool invalid);
     void RecordProblem(const QObject *source, bool invalid);
     CCoercingSpinBox *FocusedSpinBox() const;
@@ -73,6 +83,8 @@ private:
     nVornMCPCD100::iMotionConfigurationDatabase *database;
     CVornMotionChangeList *changeList;
     CVornMotionAxisSettingsGMode *navigation = nullptr;
+    CVornMotionPendingEditsModel *pendingEdits = nullptr;
+    CVornMotionChangesWindow *changesWindow = nullptr;
     double hostLoopPeriod = 0.01;
     CmxProvider *provider;
 

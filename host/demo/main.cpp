@@ -3,6 +3,7 @@
 #include "database/axisDatabase.h"
 #include "database/axisProfileFile.h"
 #include "provider/hostHelpProvider.h"
+#include "typedEdits.h"
 
 #include <vornac/VornMotionAxisConfiguration.h>
 
@@ -12,12 +13,15 @@
 #include <QDialog>
 #include <QDir>
 #include <QFont>
+#include <QPushButton>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <QToolButton>
 
 namespace {
+
+const int generalPage = 0xA300D5;
 
 QTextStream &Out()
 {
@@ -37,6 +41,23 @@ QString PageFileName(int page, const QString &name)
     readable.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
     const QString identifier = QString::number(page, 16).toUpper();
     return QStringLiteral("%1-%2.png").arg(identifier, readable);
+}
+
+// A picture of the list of pending changes, when there are any.
+bool SaveChangesScreenshot(QDialog *dialog, const QString &folder)
+{
+    auto *changes = dialog->findChild<QPushButton *>(QStringLiteral("changesButton"));
+    if (!changes || !changes->isEnabled())
+        return true;
+    changes->click();
+    auto *window = dialog->findChild<QDialog *>(QStringLiteral("changesWindow"));
+    const QString path = QDir(folder).absoluteFilePath(QStringLiteral("changes.png"));
+    if (!window || !window->grab().save(path)) {
+        Err() << "Cannot write " << path << "\n";
+        return false;
+    }
+    Out() << "Wrote " << path << "\n";
+    return true;
 }
 
 // Pictures of the dialog with every page that the navigation buttons of this axis reach.
@@ -65,7 +86,7 @@ bool SaveScreenshots(QDialog *dialog, const QString &folder)
         }
         Out() << "Wrote " << path << "\n";
     }
-    return true;
+    return SaveChangesScreenshot(dialog, folder);
 }
 
 void PrintCommittedWrites(const CAxisDatabase &database, QDialog *dialog)
@@ -112,7 +133,13 @@ int main(int argc, char **argv)
         QStringLiteral("screenshot"),
         QStringLiteral("Write a picture of every page of the axis into this folder and exit."),
         QStringLiteral("folder"));
-    parser.addOptions({profileOption, periodOption, saveOption, startPageOption, screenshotOption});
+    const QCommandLineOption typeOption(
+        QStringLiteral("type"),
+        QStringLiteral("Type TEXT into the setting widget NAME as a person would, before anything "
+                       "else (repeatable)."),
+        QStringLiteral("NAME=TEXT"));
+    parser.addOptions(
+        {profileOption, periodOption, saveOption, startPageOption, screenshotOption, typeOption});
     parser.process(application);
 
     CAxisDatabase database;
@@ -144,6 +171,18 @@ int main(int argc, char **argv)
     if (parser.isSet(startPageOption))
         CVornMotionAxisConfiguration::SetStartPage(dialog, startPage);
     CVornMotionAxisConfiguration::SetHostLoopRate(dialog, hostPeriod);
+    const QStringList typed = parser.values(typeOption);
+    for (const QString &edit : typed) {
+        const int split = edit.indexOf(QLatin1Char('='));
+        if (split <= 0 || !TypeIntoSetting(dialog, edit.left(split), edit.mid(split + 1))) {
+            Err() << "No setting widget to type into: " << edit << "\n";
+            CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
+            return 1;
+        }
+    }
+    if (!typed.isEmpty())
+        CVornMotionAxisConfiguration::SetStartPage(dialog, parser.isSet(startPageOption) ? startPage
+                                                                                         : generalPage);
 
     int status = 0;
     if (parser.isSet(screenshotOption))

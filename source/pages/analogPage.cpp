@@ -64,7 +64,20 @@ void CVornMotionAxisSettingsAnalog::LoadProperties()
     CVornMotionAxisSettingsBase::LoadProperties();
     const QString shown
         = GetStringValue(units, quint32(instanceIndex), CVornMotionUnitScale::UnitsTextCapacity);
-    ui.label_AIScale->setText(tr("LSBs Per Unit").replace(QStringLiteral("Unit"), shown));
+    ui.label_AIScale->setText(tr("LSBs Per %1").arg(shown));
+}
+
+QString CVornMotionAxisSettingsAnalog::InstanceName(const UIProperty *, quint32 index) const
+{
+    const QTableWidgetItem *item =
+        index < quint32(inputs.RowCount()) ? ui.analogTable->item(int(index), 0) : nullptr;
+    return item ? item->text() : QString();
+}
+
+void CVornMotionAxisSettingsAnalog::ShowSettingAt(const UIProperty *, quint32 index)
+{
+    if (index < quint32(inputs.RowCount()))
+        ui.analogTable->setCurrentCell(int(index), 0);
 }
 
 void CVornMotionAxisSettingsAnalog::on_analogTable_currentCellChanged(int currentRow, int, int, int)

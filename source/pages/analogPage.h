@@ -28,6 +28,8 @@ private slots:
     void on_AIUnits_editTextChanged(const QString &text);
 
 protected:
+    QString InstanceName(const UIProperty *binding, quint32 index) const override;
+    void ShowSettingAt(const UIProperty *binding, quint32 index) override;
     void CreateProperties() override;
     void InitializeProperties() override;
     void LoadProperties() override;

@@ -48,6 +48,12 @@ const LineIds &IdsOf(bool output)
     return output ? outputIds : inputIds;
 }
 
+bool IsOutputSetting(AttributeId attr)
+{
+    return attr == outputIds.name || attr == outputIds.suffix || attr == outputIds.mapping
+        || attr == outputIds.activeState || attr == outputIds.type || attr == outputSafeState;
+}
+
 const qint32 inputTypes[] = {0xA30079, 0xA3007A, 0xA10075, 0xA10076, 0};
 const qint32 outputTypes[] = {0xA3007B, 0xA3007C, 0xA10074, 0xA10077, 0xA10078, 0};
 const double inputFilters[] = {1.2e-7, 5e-5, 5e-4, 0.001, 0.01, 0.0};
@@ -64,7 +70,8 @@ const QHash<qint32, int> notePages
 const int pinColumn = 0;
 const int mappingColumn = 1;
 const qint32 lineNameCapacity = 257;
-const QString duplicateMessage = QStringLiteral("Duplicate mapping detected!");
+const char *const duplicateMessage
+    = QT_TRANSLATE_NOOP("CVornMotionAxisSettingsDigital", "Duplicate mapping detected!");
 
 } // namespace
 
@@ -140,6 +147,76 @@ CVornMotionAxisSettingsDigital::Line CVornMotionAxisSettingsDigital::LineOfRow(i
 {
     const bool output = row >= digitalInputCount;
     return {output, InstanceAt(instanceBase, output ? row - digitalInputCount : row)};
+}
+
+int CVornMotionAxisSettingsDigital::RowOfLine(bool output, quint32 index) const
+{
+    const qint64 line = qint64(index) - instanceBase;
+    if (line < 0 || line >= (output ? digitalOutputCount : digitalInputCount))
+        return -1;
+    return int(output ? line + digitalInputCount : line);
+}
+
+QString CVornMotionAxisSettingsDigital::LineName(bool output, quint32 index) const
+{
+    const QTableWidgetItem *item = ui.dioMappingTable->item(RowOfLine(output, index), pinColumn);
+    return item ? item->text() : QString();
+}
+
+QString CVornMotionAxisSettingsDigital::InstanceName(const UIProperty *binding,
+                                                    quint32 index) const
+{
+    return LineName(IsOutputSetting(binding->Attribute()), index);
+}
+
+void CVornMotionAxisSettingsDigital::ShowSettingAt(const UIProperty *binding, quint32 index)
+{
+    const int row = RowOfLine(IsOutputSetting(binding->Attribute()), index);
+    if (row >= 0)
+        ui.dioMappingTable->setCurrentCell(row, pinColumn);
+}
+
+std::optional<CVornMotionAxisSettingsBase::EditTexts>
+CVornMotionAxisSettingsDigital::DescribeEdit(const CVornMotionChangeList::PendingEdit &edit)
+{
+    if (edit.id != inputIds.mapping && edit.id != outputIds.mapping)
+        return CVornMotionAxisSettingsBase::DescribeEdit(edit);
+    EditTexts texts;
+    texts.setting = GetDisplayNameOrId(edit.id);
+    texts.instance = LineName(edit.id == outputIds.mapping, edit.index);
+    AttributeValue stored = {};
+    texts.stored = db->GetAttribute(edit.id, edit.index, &stored) >= 0
+                       ? GetDisplayNameOrId(quint32(stored.integerValue))
+                       : tr("(unreadable)");
+    texts.pending = GetDisplayNameOrId(quint32(edit.value.integerValue));
+    return texts;
+}
+
+bool CVornMotionAxisSettingsDigital::ShowsSetting(AttributeId attr) const
+{
+    return attr == inputIds.mapping || attr == outputIds.mapping
+        || CVornMotionAxisSettingsBase::ShowsSetting(attr);
+}
+
+// A line whose function another page configures shows no settings here: its row stands in.
+QWidget *CVornMotionAxisSettingsDigital::RevealSetting(AttributeId attr, quint32 index)
+{
+    const bool mapping = attr == inputIds.mapping || attr == outputIds.mapping;
+    if (!mapping) {
+        if (QWidget *widget = CVornMotionAxisSettingsBase::RevealSetting(attr, index))
+            return widget;
+    }
+    const int row = RowOfLine(IsOutputSetting(attr), index);
+    if (row < 0)
+        return nullptr;
+    ui.dioMappingTable->setCurrentCell(row, mapping ? mappingColumn : pinColumn);
+    ui.dioMappingTable->setFocus(Qt::OtherFocusReason);
+    return ui.dioMappingTable;
+}
+
+void CVornMotionAxisSettingsDigital::RecheckProblems()
+{
+    CheckDuplicates();
 }
 
 int CVornMotionAxisSettingsDigital::ShownRow() const
@@ -218,9 +295,10 @@ void CVornMotionAxisSettingsDigital::LoadProperties()
     CVornMotionAxisSettingsBase::LoadProperties();
     CVornMotionLoadingGuard loading(changeList);
     const quint32 index = quint32(instanceIndex);
-    const QString settings = tr(" Settings");
-    ui.DIGroupBox->setTitle(GetStringValue(inputIds.name, index, lineNameCapacity) + settings);
-    ui.DOGroupBox->setTitle(GetStringValue(outputIds.name, index, lineNameCapacity) + settings);
+    ui.DIGroupBox->setTitle(
+        tr("%1 Settings").arg(GetStringValue(inputIds.name, index, lineNameCapacity)));
+    ui.DOGroupBox->setTitle(
+        tr("%1 Settings").arg(GetStringValue(outputIds.name, index, lineNameCapacity)));
     ShowInputPicture();
     ShowOutputPicture();
     RefreshMappings();
@@ -297,7 +375,7 @@ void CVornMotionAxisSettingsDigital::CheckDuplicates()
     if (duplicate) {
         if (QTableWidgetItem *edited = table->item(ShownRow(), mappingColumn))
             edited->setSelected(false);
-        dialog->SetInvalidSettingsText(duplicateMessage);
+        dialog->SetInvalidSettingsText(tr(duplicateMessage));
     }
     emit InvalidSettings(duplicate);
 }

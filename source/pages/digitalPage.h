@@ -36,10 +36,18 @@ private slots:
     void on_dioDIFilterFreq_currentIndexChanged(int curIndex);
     void on_dioDOSafeState_currentIndexChanged(int curIndex);
 
+    // The mapping column is no binding: its edits are described and opened here.
+    std::optional<EditTexts> DescribeEdit(const CVornMotionChangeList::PendingEdit &edit) override;
+    bool ShowsSetting(nVornMCPCD100::AttributeId attr) const override;
+    QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index) override;
+    void RecheckProblems() override;
+
 protected:
     void CreateProperties() override;
     void InitializeProperties() override;
     void LoadProperties() override;
+    QString InstanceName(const UIProperty *binding, quint32 index) const override;
+    void ShowSettingAt(const UIProperty *binding, quint32 index) override;
 
 private:
     // Where a table row's line lives: its section and its attribute index.
@@ -50,6 +58,9 @@ private:
     };
 
     Line LineOfRow(int row) const;
+    // The row of a line by its section and attribute index; -1 for a line the table lacks.
+    int RowOfLine(bool output, quint32 index) const;
+    QString LineName(bool output, quint32 index) const;
     int ShownRow() const;
     qint32 ReadLineCount(nVornMCPCD100::AttributeId attr) const;
     void BuildTable();

@@ -1,10 +1,9 @@
 #include "driveCommandPage.h"
 
+#include "pictures.h"
 #include "properties/uiPropertyCheckbox.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "settingsMain.h"
-
-#include <QPixmap>
 
 using nVornMCPCD100::AttributeId;
 
@@ -16,8 +15,9 @@ const AttributeId inverted = 0xA3003E;
 const AttributeId hasDacScaling = 0xC2009A;
 const AttributeId outputName = 0xC20096;
 
-const QString limitOrderMessage
-    = QStringLiteral("Positive Torque Limit must be greater than Negative Torque Limit");
+const char *const limitOrderMessage
+    = QT_TRANSLATE_NOOP("CVornMotionAxisSettingsDriveCommand",
+                        "Positive Torque Limit must be greater than Negative Torque Limit");
 
 } // namespace
 
@@ -53,7 +53,8 @@ void CVornMotionAxisSettingsDriveCommand::InitializeProperties()
         ui.units_driveCommandScale->hide();
     }
     TitleWithStoredName(ui.driveCommandGroupBox, tr("Drive Command Output"), outputName);
-    ui.driveCommandPicture->setPixmap(QPixmap(QStringLiteral(":/images/DriveCommand.PNG")));
+    ui.driveCommandPicture->setPixmap(LoadPicture(QStringLiteral(":/images/DriveCommand.PNG"),
+                                                  ui.driveCommandPicture->devicePixelRatioF()));
     ui.driveCommandPicture->lower();
 }
 
@@ -68,14 +69,25 @@ void CVornMotionAxisSettingsDriveCommand::on_coercedValueChanged(long attr, doub
         const bool ordered = edited == positiveLimit
                                  ? curValue > ui.driveCommandNegTorqLimit->value()
                                  : curValue < ui.driveCommandPosTorqLimit->value();
+        limitsUnordered = !ordered;
         if (!ordered) {
-            dialog->SetInvalidSettingsText(limitOrderMessage);
+            dialog->SetInvalidSettingsText(tr(limitOrderMessage));
             emit InvalidSettings(true);
             return;
         }
         emit InvalidSettings(false);
     }
     CVornMotionAxisSettingsBase::on_coercedValueChanged(attr, curValue, dataTypeDouble);
+}
+
+// The refused value is gone once the boxes show the stored limits again.
+void CVornMotionAxisSettingsDriveCommand::RecheckProblems()
+{
+    if (!limitsUnordered
+        || ui.driveCommandPosTorqLimit->value() <= ui.driveCommandNegTorqLimit->value())
+        return;
+    limitsUnordered = false;
+    emit InvalidSettings(false);
 }
 
 void CVornMotionAxisSettingsDriveCommand::on_invalidSettings(bool state)

@@ -18,6 +18,7 @@ public:
 
     void on_invalidSettings(bool state) override;
     void on_coercedValueChanged(long attr, double curValue, bool dataTypeDouble) override;
+    void RecheckProblems() override;
 
 private slots:
     void on_driveCommandDCInverted_toggled(bool curState);
@@ -28,6 +29,7 @@ protected:
 
 private:
     Ui::CVornMotionAxisSettingsDriveCommandClass ui;
+    bool limitsUnordered = false;
 };
 
 #endif

@@ -3,12 +3,11 @@
 #include "axisIds.h"
 #include "displayTexts.h"
 #include "ioStates.h"
+#include "pictures.h"
 #include "properties/uiPropertyDoubleComboBox.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "properties/uiPropertyEditComboBox.h"
 #include "properties/uiPropertyRadioButton.h"
-
-#include <QPixmap>
 
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
@@ -35,6 +34,16 @@ const double filterFrequencies[]
 
 const int encoderStackPage = 0;
 const int velocityStackPage = 1;
+
+// The section of an encoder counted from the axis's first encoder; 0 for none.
+AttributeId SectionOfEncoder(qint64 encoder)
+{
+    if (encoder == 0)
+        return AttributeId(firstEncoderFeedback);
+    if (encoder == 1)
+        return AttributeId(secondEncoderFeedback);
+    return 0;
+}
 
 // The encoder a row's section stands for, counted from the axis's first encoder; -1 for none.
 qint32 EncoderOfSection(AttributeId section)
@@ -64,7 +73,8 @@ CVornMotionAxisSettingsEncoder::CVornMotionAxisSettingsEncoder(
     ui.encLabelActiveStateLineStateAL->setTextFormat(Qt::PlainText);
     RunConstructionSequence();
     ui.encVelocityFeedbackPicture->setPixmap(
-        QPixmap(QStringLiteral(":/images/EncoderVelocityFeedback_small.png")));
+        LoadPicture(QStringLiteral(":/images/EncoderVelocityFeedback_small.png"),
+                    ui.encVelocityFeedbackPicture->devicePixelRatioF()));
     ui.encoderTable->setCurrentCell(0, 0);
     ui.encoderTable->setFocus();
 }
@@ -91,7 +101,7 @@ void CVornMotionAxisSettingsEncoder::CreateProperties()
     AddProperty(new UIPropertyRadioButton(criterionB, ui.encIndexRefCriteriaLineStateBInactive,
                                           encoder, none, ui.encIndexRefCriteriaLineStateBActive));
     AddProperty(new UIPropertyDoubleSpinBox(0xA3001C, ui.trjLabelVelocityThreshold,
-                                            ui.trjUnitsVelocityThreshold, 0, QStringLiteral("/s"),
+                                            ui.trjUnitsVelocityThreshold, 0, tr("/s"),
                                             ui.trjVelocityThreshold));
     AddProperty(new UIPropertyDoubleSpinBox(0xA3001D, ui.trjLabelFilterTime, nullptr, 0, none,
                                             ui.trjFilterTime));
@@ -120,6 +130,29 @@ void CVornMotionAxisSettingsEncoder::UpdateCaptions()
     CVornMotionAxisSettingsBase::UpdateCaptions();
     ui.encLabelActiveStateLineStateAH->setText(GetDictionaryName(activeHigh));
     ui.encLabelActiveStateLineStateAL->setText(GetDictionaryName(activeLow));
+}
+
+QString CVornMotionAxisSettingsEncoder::InstanceName(const UIProperty *binding,
+                                                    quint32 index) const
+{
+    if (binding->IndexSource() != UIProperty::InstanceIndex)
+        return QString();
+    const QTableWidgetItem *item = ui.encoderTable->item(RowShowing(binding, index), 0);
+    return item ? item->text() : tr("Encoder %1").arg(qint64(index) - instanceBase + 1);
+}
+
+void CVornMotionAxisSettingsEncoder::ShowSettingAt(const UIProperty *binding, quint32 index)
+{
+    const int row = RowShowing(binding, index);
+    if (row >= 0)
+        ui.encoderTable->setCurrentCell(row, 0);
+}
+
+int CVornMotionAxisSettingsEncoder::RowShowing(const UIProperty *binding, quint32 index) const
+{
+    if (binding->IndexSource() != UIProperty::InstanceIndex)
+        return sections.RowOf(velocitySection);
+    return sections.RowOf(SectionOfEncoder(qint64(index) - instanceBase));
 }
 
 void CVornMotionAxisSettingsEncoder::LoadProperties()

@@ -37,8 +37,12 @@ protected:
     void InitializeProperties() override;
     void LoadProperties() override;
     void UpdateCaptions() override;
+    QString InstanceName(const UIProperty *binding, quint32 index) const override;
+    void ShowSettingAt(const UIProperty *binding, quint32 index) override;
 
 private:
+    // The table row of the section that shows `binding` at `index`; -1 when none is listed.
+    int RowShowing(const UIProperty *binding, quint32 index) const;
     void SelectEncoder(qint32 encoder);
     void RefreshEncoderWidgets();
     void StoreLineState(nVornMCPCD100::AttributeId attr, qint32 state);

@@ -118,7 +118,7 @@ void CVornMotionAxisSettingsLimitsHome::CreateProperties()
 void CVornMotionAxisSettingsLimitsHome::InitializeProperties()
 {
     CVornMotionAxisSettingsBase::InitializeProperties();
-    sections.Attach(ui.limitsAndHomeTable);
+    AttachSections(sections, ui.limitsAndHomeTable, ui.motionIOStack);
     sections.Fill(sectionIds);
     for (const SwitchControls &each : switches) {
         each.inputStack->setCurrentIndex(

@@ -3,6 +3,7 @@
 #include "axisIds.h"
 #include "loadingGuard.h"
 #include "loopPeriod.h"
+#include "pictures.h"
 #include "properties/comboItems.h"
 #include "properties/uiPropertyCheckbox.h"
 #include "properties/uiPropertyDoubleComboBox.h"
@@ -11,8 +12,6 @@
 #include "properties/uiPropertyIntegerSpinBox.h"
 #include "settingsMain.h"
 #include "valueReader.h"
-
-#include <QPixmap>
 
 #include <cmath>
 
@@ -37,8 +36,9 @@ const int ratesRow = 1;
 const int ratesPage = 1;
 const qint32 gainUses[] = {0xA30083, 0xA30084, 0xA30085, 0xA30086, 0xA30087, 0};
 
-const QString loopRuleMessage =
-    QStringLiteral("The Vorn Scan Engine rate must be a multiple of the position loop rate");
+const char *const loopRuleMessage
+    = QT_TRANSLATE_NOOP("CVornMotionSettingsPositionLoop",
+                        "The Vorn Scan Engine rate must be a multiple of the position loop rate");
 
 bool SamePeriod(double left, double right)
 {
@@ -125,7 +125,7 @@ void CVornMotionSettingsPositionLoop::InitializeProperties()
     GetValue(gainSetCount, 0, count);
     const qint32 sets = count.integerValue;
     const bool inTheDrive = Location() == inDrive;
-    sections.Attach(ui.positionLoopTable);
+    AttachSections(sections, ui.positionLoopTable, ui.positionLoopAttributeStack);
     sections.Fill(sectionIds, [=](AttributeId section) {
         if (section == 0xC2005F)
             return sets > 1;
@@ -170,9 +170,31 @@ void CVornMotionSettingsPositionLoop::ShowPicture()
 {
     AttributeValue committed = {};
     db->GetAttribute(location, 0, &committed);
-    ui.positionLoopPicture->setPixmap(QPixmap(
-        committed.integerValue == inDrive ? QStringLiteral(":/images/DriveControlGainsPLoop_small.PNG")
-                                          : QStringLiteral(":/images/ControlGains_small.PNG")));
+    const QString picture = committed.integerValue == inDrive
+                                ? QStringLiteral(":/images/DriveControlGainsPLoop_small.PNG")
+                                : QStringLiteral(":/images/ControlGains_small.PNG");
+    ui.positionLoopPicture->setPixmap(
+        LoadPicture(picture, ui.positionLoopPicture->devicePixelRatioF()));
+}
+
+QString CVornMotionSettingsPositionLoop::GainSetName(quint32 index) const
+{
+    return tr("Gain Set %1").arg(qint64(index) - instanceBase + 1);
+}
+
+QString CVornMotionSettingsPositionLoop::InstanceName(const UIProperty *binding,
+                                                     quint32 index) const
+{
+    return binding->IndexSource() == UIProperty::InstanceIndex ? GainSetName(index) : QString();
+}
+
+void CVornMotionSettingsPositionLoop::ShowSettingAt(const UIProperty *binding, quint32 index)
+{
+    const qint64 set = qint64(index) - instanceBase;
+    if (binding->IndexSource() == UIProperty::InstanceIndex && set >= 0
+        && set < ui.cntPmodeGainSets->count())
+        ui.cntPmodeGainSets->setCurrentIndex(int(set));
+    CVornMotionAxisSettingsBase::ShowSettingAt(binding, index);
 }
 
 void CVornMotionSettingsPositionLoop::RefreshGainSetControls()
@@ -194,7 +216,7 @@ void CVornMotionSettingsPositionLoop::RefreshGainSetControls()
     QString rates = tr("Rates");
     QString gains = tr("Gains");
     if (enabled) {
-        const QString name = tr("Gain Set %1").arg(qint64(instanceIndex) - instanceBase + 1);
+        const QString name = GainSetName(quint32(instanceIndex));
         rates = tr("Rates (%1)").arg(name);
         gains = tr("Gains (%1)").arg(name);
     }
@@ -238,7 +260,7 @@ void CVornMotionSettingsPositionLoop::on_positionLoopRate_currentIndexChanged(co
         SetValue(positionLoopPeriod, 0, value);
         return;
     }
-    dialog->SetInvalidSettingsText(loopRuleMessage);
+    dialog->SetInvalidSettingsText(tr(loopRuleMessage));
     emit InvalidSettings(true);
 }
 

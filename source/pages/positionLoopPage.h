@@ -36,8 +36,11 @@ protected:
     void CreateProperties() override;
     void InitializeProperties() override;
     void LoadProperties() override;
+    QString InstanceName(const UIProperty *binding, quint32 index) const override;
+    void ShowSettingAt(const UIProperty *binding, quint32 index) override;
 
 private:
+    QString GainSetName(quint32 index) const;
     void FillLoopPeriods();
     void ShowPicture();
     void RefreshGainSetControls();

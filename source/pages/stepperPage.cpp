@@ -120,7 +120,7 @@ void CVornMotionAxisSettingsStepper::CreateProperties()
 void CVornMotionAxisSettingsStepper::InitializeProperties()
 {
     CVornMotionAxisSettingsBase::InitializeProperties();
-    sections.Attach(ui.stepperTable);
+    AttachSections(sections, ui.stepperTable, ui.stepperStack);
     FillSections();
     ShowActiveStatePicture();
     ShowOutputModePicture();
@@ -179,9 +179,9 @@ void CVornMotionAxisSettingsStepper::UpdateUnits()
         GetDictionaryName(stepsPerUnit).replace(QStringLiteral("Unit"), units));
     ui.units_stepperPELimit->setText(feedbackUnits);
     ui.units_stepperPELimitCLoop->setText(feedbackUnits);
-    ui.units_stpCorrVel->setText(units + QStringLiteral("/s"));
-    ui.units_stpCorrAcc->setText(units + QStringLiteral("/s^2"));
-    ui.units_stpCorrAccJerk->setText(units + QStringLiteral("/s^3"));
+    ui.units_stpCorrVel->setText(units + tr("/s"));
+    ui.units_stpCorrAcc->setText(units + tr("/s^2"));
+    ui.units_stpCorrAccJerk->setText(units + tr("/s^3"));
     ui.units_stpCorrMaxCorrLim->setText(units);
     ui.units_stpCorrDeadband->setText(units);
 }

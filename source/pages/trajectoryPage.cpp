@@ -27,8 +27,9 @@ const AttributeId unlistedSection = 0xC20069;
 const AttributeId sectionIds[] = {0xA300A2, 0xA3009E, unlistedSection, 0};
 const qint32 stopModes[] = {0xA300CA, 0xA300CB, 0xA300CC, 0xC2008C, 0};
 
-const QString limitOrderMessage
-    = QStringLiteral("Fwd. Limit Position is less than Rev. Limit Position.");
+const char *const limitOrderMessage
+    = QT_TRANSLATE_NOOP("CVornMotionAxisSettingsTrajectory",
+                        "Fwd. Limit Position is less than Rev. Limit Position.");
 
 } // namespace
 
@@ -82,30 +83,30 @@ void CVornMotionAxisSettingsTrajectory::CreateProperties()
          ui.trajectorySPCPPosition},
         {0xC2006B, ui.label_trajectorySPCNPosition, ui.units_trajectorySPCNPosition, "",
          ui.trajectorySPCNPosition},
-        {0xC2006C, ui.label_trajectorySPCPVelocity, ui.units_trajectorySPCPVelocity, "/s",
-         ui.trajectorySPCPVelocity},
-        {0xC2006D, ui.label_trajectorySPCNVelocity, ui.units_trajectorySPCNVelocity, "/s",
-         ui.trajectorySPCNVelocity},
-        {0xC2006E, ui.label_trajectorySPCAcceleration, ui.units_trajectorySPCAcceleration, "/s^2",
-         ui.trajectorySPCAcceleration},
-        {0xC2006F, ui.label_trajectorySPCDeceleration, ui.units_trajectorySPCDeceleration, "/s^2",
-         ui.trajectorySPCDeceleration},
+        {0xC2006C, ui.label_trajectorySPCPVelocity, ui.units_trajectorySPCPVelocity,
+         QT_TR_NOOP("/s"), ui.trajectorySPCPVelocity},
+        {0xC2006D, ui.label_trajectorySPCNVelocity, ui.units_trajectorySPCNVelocity,
+         QT_TR_NOOP("/s"), ui.trajectorySPCNVelocity},
+        {0xC2006E, ui.label_trajectorySPCAcceleration, ui.units_trajectorySPCAcceleration,
+         QT_TR_NOOP("/s^2"), ui.trajectorySPCAcceleration},
+        {0xC2006F, ui.label_trajectorySPCDeceleration, ui.units_trajectorySPCDeceleration,
+         QT_TR_NOOP("/s^2"), ui.trajectorySPCDeceleration},
         {0xC20070, ui.label_trajectorySPCAccelerationJerk, ui.units_trajectorySPCAccelerationJerk,
-         "/s^3", ui.trajectorySPCAccelerationJerk},
+         QT_TR_NOOP("/s^3"), ui.trajectorySPCAccelerationJerk},
         {0xC20071, ui.label_trajectorySPCDecelerationJerk, ui.units_trajectorySPCDecelerationJerk,
-         "/s^3", ui.trajectorySPCDecelerationJerk},
+         QT_TR_NOOP("/s^3"), ui.trajectorySPCDecelerationJerk},
     };
     for (const auto &constraint : constraints) {
-        AddProperty(
-            new UIPropertyDoubleSpinBox(constraint.attribute, constraint.label, constraint.units, 0,
-                                        QString::fromLatin1(constraint.suffix), constraint.box));
+        AddProperty(new UIPropertyDoubleSpinBox(constraint.attribute, constraint.label,
+                                                constraint.units, 0, tr(constraint.suffix),
+                                                constraint.box));
     }
 }
 
 void CVornMotionAxisSettingsTrajectory::InitializeProperties()
 {
     CVornMotionAxisSettingsBase::InitializeProperties();
-    sections.Attach(ui.trajectoryTable);
+    AttachSections(sections, ui.trajectoryTable, ui.trajectoryStack);
     sections.Fill(sectionIds, [](AttributeId section) {
         return section != unlistedSection;
     });
@@ -185,10 +186,27 @@ void CVornMotionAxisSettingsTrajectory::CheckLimitOrder(AttributeId edited, doub
     const bool forwardEdited = edited == forwardLimitPosition;
     AttributeValue other;
     GetValue(forwardEdited ? reverseLimitPosition : forwardLimitPosition, 0, other);
-    const double forward = forwardEdited ? position : other.realValue;
-    const double reverse = forwardEdited ? other.realValue : position;
-    const bool valid = forward > reverse;
-    if (!valid)
-        dialog->SetInvalidSettingsText(limitOrderMessage);
-    emit InvalidSettings(!valid);
+    ReportLimitOrder(forwardEdited ? position : other.realValue,
+                     forwardEdited ? other.realValue : position);
+}
+
+void CVornMotionAxisSettingsTrajectory::ReportLimitOrder(double forward, double reverse)
+{
+    limitsInverted = !(forward > reverse);
+    if (limitsInverted)
+        dialog->SetInvalidSettingsText(tr(limitOrderMessage));
+    emit InvalidSettings(limitsInverted);
+}
+
+// Only a pair reported inverted is looked at again: a pair stored inverted before the dialog
+// opened is the database's own.
+void CVornMotionAxisSettingsTrajectory::RecheckProblems()
+{
+    if (!limitsInverted)
+        return;
+    AttributeValue forward;
+    AttributeValue reverse;
+    GetValue(forwardLimitPosition, 0, forward);
+    GetValue(reverseLimitPosition, 0, reverse);
+    ReportLimitOrder(forward.realValue, reverse.realValue);
 }

@@ -18,6 +18,7 @@ public:
                                       CVornMotionAxisSettings *dialog, QWidget *parent);
 
     void on_coercedValueChanged(long attr, double curValue, bool dataTypeDouble) override;
+    void RecheckProblems() override;
 
 private slots:
     void on_trajectoryTable_currentCellChanged(int currentRow, int currentColumn, int previousRow,
@@ -39,9 +40,11 @@ protected:
 private:
     // Reports whether the forward limit would stay above the reverse one with `position` edited.
     void CheckLimitOrder(nVornMCPCD100::AttributeId edited, double position);
+    void ReportLimitOrder(double forward, double reverse);
 
     Ui::CVornMotionAxisSettingsTrajectoryClass ui;
     CVornMotionSectionTable sections;
+    bool limitsInverted = false;
 };
 
 #endif

@@ -2,12 +2,11 @@
 
 #include "axisIds.h"
 #include "loadingGuard.h"
+#include "pictures.h"
 #include "properties/comboItems.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "properties/uiPropertyIntegerComboBox.h"
 #include "valueReader.h"
-
-#include <QPixmap>
 
 #include <cmath>
 
@@ -69,7 +68,8 @@ CVornMotionSettingsVelocityLoop::CVornMotionSettingsVelocityLoop(
     ui.setupUi(this);
     RunConstructionSequence();
     ui.velocityLoopPicture->setPixmap(
-        QPixmap(QStringLiteral(":/images/DriveControlGainsVLoop_small.PNG")));
+        LoadPicture(QStringLiteral(":/images/DriveControlGainsVLoop_small.PNG"),
+                    ui.velocityLoopPicture->devicePixelRatioF()));
     ui.velocityLoopAttributeStack->setCurrentIndex(0);
     ui.velocityLoopTable->setCurrentCell(0, 0);
     ui.velocityLoopTable->setFocus();
@@ -82,15 +82,15 @@ void CVornMotionSettingsVelocityLoop::CreateProperties()
     const int filter = UIProperty::SecondaryIndex;
     const QString none;
     AddProperty(new UIPropertyDoubleSpinBox(0xA3004A, ui.label_velocityLoopKp, nullptr, gainSet,
-                                            QStringLiteral("/s"), ui.velocityLoopKp));
+                                            tr("/s"), ui.velocityLoopKp));
     AddProperty(new UIPropertyDoubleSpinBox(0xA3005D, ui.label_velocityLoopKi, nullptr, gainSet,
                                             none, ui.velocityLoopKi));
     AddProperty(new UIPropertyDoubleSpinBox(0xC20038, ui.label_velocityLoopPSLim,
                                             ui.units_velocityLoopPSLim, gainSet,
-                                            QStringLiteral("/s"), ui.velocityLoopPSLim));
+                                            tr("/s"), ui.velocityLoopPSLim));
     AddProperty(new UIPropertyDoubleSpinBox(0xC20039, ui.label_velocityLoopNSLim,
                                             ui.units_velocityLoopNSLim, gainSet,
-                                            QStringLiteral("/s"), ui.velocityLoopNSLim));
+                                            tr("/s"), ui.velocityLoopNSLim));
     AddProperty(new UIPropertyDoubleSpinBox(0xC20041, ui.label_velocityLoopKo, nullptr, gainSet,
                                             none, ui.velocityLoopKo));
     const struct
@@ -127,13 +127,31 @@ void CVornMotionSettingsVelocityLoop::InitializeProperties()
     StartInstancesAt(firstGainSet);
     CVornMotionAxisSettingsBase::InitializeProperties();
 
-    sections.Attach(ui.velocityLoopTable);
+    AttachSections(sections, ui.velocityLoopTable, ui.velocityLoopAttributeStack);
     sections.Fill(sectionIds, [](AttributeId section) {
         return section == gainsSection || section == ratesSection;
     });
-    for (int filter = 1; filter <= filterCount; ++filter)
-        sections.AppendRow(tr("Anti-Resonance %1").arg(filter), filterStackPage);
+    for (int filter = 0; filter < filterCount; ++filter)
+        sections.AppendRow(FilterName(filter), filterStackPage);
     ui.velocityLoopRate->setEnabled(false);
+}
+
+QString CVornMotionSettingsVelocityLoop::FilterName(qint64 filter)
+{
+    return tr("Anti-Resonance %1").arg(filter + 1);
+}
+
+QString CVornMotionSettingsVelocityLoop::InstanceName(const UIProperty *binding,
+                                                     quint32 index) const
+{
+    return binding->IndexSource() == UIProperty::SecondaryIndex ? FilterName(index) : QString();
+}
+
+void CVornMotionSettingsVelocityLoop::ShowSettingAt(const UIProperty *binding, quint32 index)
+{
+    if (binding->IndexSource() == UIProperty::SecondaryIndex && index < quint32(filterCount))
+        ui.velocityLoopTable->setCurrentCell(FirstFilterRow() + int(index), 0);
+    CVornMotionAxisSettingsBase::ShowSettingAt(binding, index);
 }
 
 int CVornMotionSettingsVelocityLoop::FirstFilterRow() const
@@ -160,7 +178,7 @@ void CVornMotionSettingsVelocityLoop::on_velocityLoopTable_currentCellChanged(in
     }
     secondaryIndex = currentRow - FirstFilterRow();
     ui.velocityLoopAttributeStack->setCurrentIndex(page);
-    ui.arFilterBox->setTitle(tr("Anti-Resonance %1").arg(secondaryIndex + 1));
+    ui.arFilterBox->setTitle(FilterName(secondaryIndex));
     // The load shows the filter's biquad; what differs from the database is stored.
     LoadProperties();
     StoreBiquad(DeriveBiquad());

@@ -32,8 +32,11 @@ protected:
     void CreateProperties() override;
     void InitializeProperties() override;
     void LoadProperties() override;
+    QString InstanceName(const UIProperty *binding, quint32 index) const override;
+    void ShowSettingAt(const UIProperty *binding, quint32 index) override;
 
 private:
+    static QString FilterName(qint64 filter);
     // Numerator and denominator frequency and Q; a value absent could not be derived.
     struct Biquad
     {

@@ -4,7 +4,9 @@
 #include "settingsBase.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QWidget>
 
 UIProperty::UIProperty(nVornMCPCD100::AttributeId attribute, int valueKind, QWidget *widget,
@@ -62,7 +64,8 @@ void UIProperty::AttachResetAction(CVornMotionAxisSettingsBase *page)
     if (!widget)
         return;
     widget->setContextMenuPolicy(Qt::ActionsContextMenu);
-    resetAction = new QAction(QStringLiteral("Reset to Default"), widget);
+    resetAction
+        = new QAction(QCoreApplication::translate("UIProperty", "Reset to Default"), widget);
     resetAction->setData(QVariantList{QVariant(uint(attribute))});
     // A text setting has no default in the database: resetting it would erase the text.
     resetAction->setEnabled(valueKind != StringValue);
@@ -135,4 +138,39 @@ bool UIProperty::TakesRange() const
 bool UIProperty::ShowsUnits() const
 {
     return unitsLabel != nullptr;
+}
+
+QString UIProperty::ValueText(const nVornMCPCD100::AttributeValue &value,
+                              const QString &text) const
+{
+    switch (valueKind) {
+    case BooleanValue:
+        return value.booleanValue ? QCoreApplication::translate("UIProperty", "On")
+                                  : QCoreApplication::translate("UIProperty", "Off");
+    case IntegerValue: {
+        const QString name = GetDictionaryName(quint32(value.integerValue));
+        return name.isEmpty() ? QString::number(value.integerValue) + UnitsText() : name;
+    }
+    case DoubleValue:
+        return QLocale().toString(double(value.realValue), 'g', 10) + UnitsText();
+    default:
+        return text;
+    }
+}
+
+QVector<QWidget *> UIProperty::Widgets() const
+{
+    return widget ? QVector<QWidget *>{widget} : QVector<QWidget *>{};
+}
+
+QLabel *UIProperty::Caption() const
+{
+    return label;
+}
+
+QString UIProperty::UnitsText() const
+{
+    if (!unitsLabel || unitsLabel->text().isEmpty())
+        return QString();
+    return QLatin1Char(' ') + unitsLabel->text();
 }

@@ -4,6 +4,7 @@
 #include <vornac/iMotionConfigurationDatabase.h>
 
 #include <QString>
+#include <QVector>
 
 #include <optional>
 
@@ -67,6 +68,13 @@ public:
     virtual bool TakesRange() const;
     // Whether SetUnits shows the units: the page works the units out only then.
     bool ShowsUnits() const;
+    // A value as the binding's widget would show it, in display units, with the units shown
+    // beside it: for the review of pending edits.
+    virtual QString ValueText(const nVornMCPCD100::AttributeValue &value,
+                              const QString &text) const;
+    // Every widget that shows the value.
+    virtual QVector<QWidget *> Widgets() const;
+    QLabel *Caption() const;
 
     nVornMCPCD100::AttributeId Attribute() const;
     int IndexSource() const;
@@ -75,6 +83,8 @@ public:
     QWidget *Widget() const;
 
 protected:
+    // The units shown beside the widget, after a space; empty when it shows none.
+    QString UnitsText() const;
     // Shows, hides, enables or disables the widgets of the binding by what the database says.
     void ApplyVisibility(quint32 index, nVornMCPCD100::iMotionConfigurationDatabase *db,
                          std::initializer_list<QWidget *> widgets);

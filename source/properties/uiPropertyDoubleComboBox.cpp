@@ -22,6 +22,13 @@ void UIPropertyDoubleComboBox::ShowValue(const nVornMCPCD100::AttributeValue &va
         ComboItems::SelectNearestReal(combo, value.realValue);
 }
 
+QString UIPropertyDoubleComboBox::ValueText(const nVornMCPCD100::AttributeValue &value,
+                                            const QString &text) const
+{
+    const QString item = FormatPeriodText(value.realValue, attribute);
+    return item.isEmpty() ? UIProperty::ValueText(value, text) : item;
+}
+
 void UIPropertyDoubleComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,
                                          CVornMotionChangeList *, quint32 index)
 {

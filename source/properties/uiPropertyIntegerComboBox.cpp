@@ -3,6 +3,7 @@
 #include "comboItems.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 namespace {
 const nVornMCPCD100::AttributeId gainSetSelector = 0xC2005F;
@@ -28,6 +29,13 @@ void UIPropertyIntegerComboBox::ShowValue(const nVornMCPCD100::AttributeValue &v
         ComboItems::SelectData(combo, value.integerValue);
 }
 
+QString UIPropertyIntegerComboBox::ValueText(const nVornMCPCD100::AttributeValue &value,
+                                             const QString &text) const
+{
+    const int item = combo ? combo->findData(value.integerValue) : -1;
+    return item >= 0 ? combo->itemText(item) : UIProperty::ValueText(value, text);
+}
+
 void UIPropertyIntegerComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,
                                           CVornMotionChangeList *, quint32 index)
 {
@@ -47,6 +55,7 @@ void UIPropertyIntegerComboBox::FillGainSets(nVornMCPCD100::iMotionConfiguration
     combo->clear();
     const qint32 sets = qBound(0, count.integerValue, mostGainSets);
     for (qint32 set = 1; set <= sets; ++set)
-        combo->addItem(QStringLiteral("Gain Set %1").arg(set));
+        combo->addItem(
+            QCoreApplication::translate("UIPropertyIntegerComboBox", "Gain Set %1").arg(set));
     combo->setCurrentIndex(sets > 0 ? 0 : -1);
 }

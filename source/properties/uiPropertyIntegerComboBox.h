@@ -17,6 +17,8 @@ public:
     void ShowValue(const nVornMCPCD100::AttributeValue &value, const QString &text) override;
     void FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,
                    CVornMotionChangeList *changeList, quint32 index) override;
+    QString ValueText(const nVornMCPCD100::AttributeValue &value,
+                      const QString &text) const override;
 
 private:
     void FillGainSets(nVornMCPCD100::iMotionConfigurationDatabase *db);

@@ -33,6 +33,16 @@ void UIPropertyRadioButton::SetToolTip(const QString &text)
     }
 }
 
+QVector<QWidget *> UIPropertyRadioButton::Widgets() const
+{
+    QVector<QWidget *> shown;
+    for (QRadioButton *button : {first, second}) {
+        if (button)
+            shown.append(button);
+    }
+    return shown;
+}
+
 void UIPropertyRadioButton::UpdateVisibility(quint32 index,
                                              nVornMCPCD100::iMotionConfigurationDatabase *db)
 {

@@ -15,6 +15,7 @@ public:
 
     void ShowValue(const nVornMCPCD100::AttributeValue &value, const QString &text) override;
     void SetToolTip(const QString &text) override;
+    QVector<QWidget *> Widgets() const override;
     void UpdateVisibility(quint32 index, nVornMCPCD100::iMotionConfigurationDatabase *db) override;
 
 private:

@@ -46,6 +46,14 @@ void UIPropertySpinBoxBase::StoreShownValue(const nVornMCPCD100::AttributeValue 
         spinBox->Announce(Displayed(value));
 }
 
+QString UIPropertySpinBoxBase::ValueText(const nVornMCPCD100::AttributeValue &value,
+                                         const QString &text) const
+{
+    if (!spinBox)
+        return UIProperty::ValueText(value, text);
+    return spinBox->textFromValue(Displayed(value)) + UnitsText();
+}
+
 bool UIPropertySpinBoxBase::TakesRange() const
 {
     return true;

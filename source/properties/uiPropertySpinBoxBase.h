@@ -16,6 +16,8 @@ public:
     void SetRange(const AttributeRange &range, CVornMotionAxisSettingsBase *page) override;
     bool TakesRange() const override;
     void StoreShownValue(const nVornMCPCD100::AttributeValue &value) override;
+    QString ValueText(const nVornMCPCD100::AttributeValue &value,
+                      const QString &text) const override;
 
 protected:
     // The number the box shows for a stored value.

@@ -1,0 +1,153 @@
+#include "pendingEditsModel.h"
+
+#include "displayTexts.h"
+#include "valueReader.h"
+
+#include <QLocale>
+
+#include <utility>
+
+using nVornMCPCD100::AttributeValue;
+
+namespace {
+const qint32 storedTextCapacity = 1024;
+} // namespace
+
+CVornMotionPendingEditsModel::CVornMotionPendingEditsModel(
+    CVornMotionChangeList *changeList, nVornMCPCD100::iMotionConfigurationDatabase *database,
+    Describer describer, QObject *parent)
+    : QAbstractTableModel(parent),
+      changeList(changeList),
+      database(database),
+      describer(std::move(describer))
+{
+    connect(changeList, &CVornMotionChangeList::PendingEditsChanged, this,
+            &CVornMotionPendingEditsModel::Invalidate);
+}
+
+void CVornMotionPendingEditsModel::Invalidate()
+{
+    beginResetModel();
+    rows.clear();
+    stale = true;
+    endResetModel();
+}
+
+void CVornMotionPendingEditsModel::Reword()
+{
+    if (changeList->Count() != 0)
+        Invalidate();
+}
+
+const QVector<CVornMotionPendingEditsModel::Row> &CVornMotionPendingEditsModel::Rows() const
+{
+    if (stale) {
+        stale = false;
+        const QVector<CVornMotionChangeList::PendingEdit> edits = changeList->PendingEdits();
+        rows.reserve(edits.size());
+        for (const CVornMotionChangeList::PendingEdit &edit : edits)
+            rows.append({edit, Describe(edit)});
+    }
+    return rows;
+}
+
+int CVornMotionPendingEditsModel::rowCount(const QModelIndex &parent) const
+{
+    // Counting describes nothing: views ask after every edit, most of them while hidden.
+    return parent.isValid() ? 0 : int(changeList->Count());
+}
+
+int CVornMotionPendingEditsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CVornMotionPendingEditsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= Rows().size()
+        || (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole))
+        return QVariant();
+    const CVornMotionEditTexts &texts = Rows().at(index.row()).texts;
+    QString text;
+    switch (index.column()) {
+    case SettingColumn:
+        text = texts.setting;
+        break;
+    case InstanceColumn:
+        text = texts.instance;
+        break;
+    case StoredColumn:
+        text = texts.stored;
+        break;
+    case PendingColumn:
+        text = texts.pending;
+        break;
+    default:
+        return QVariant();
+    }
+    // Database texts are shown as they are, never as markup.
+    return role == Qt::ToolTipRole ? QVariant(EscapedToolTip(text)) : QVariant(text);
+}
+
+QVariant CVornMotionPendingEditsModel::headerData(int section, Qt::Orientation orientation,
+                                                  int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case SettingColumn:
+        return tr("Setting");
+    case InstanceColumn:
+        return tr("Instance");
+    case StoredColumn:
+        return tr("Stored");
+    case PendingColumn:
+        return tr("Pending");
+    default:
+        return QVariant();
+    }
+}
+
+std::optional<CVornMotionChangeList::PendingEdit> CVornMotionPendingEditsModel::EditAt(int row) const
+{
+    if (row < 0 || row >= Rows().size())
+        return std::nullopt;
+    return Rows().at(row).edit;
+}
+
+CVornMotionEditTexts
+CVornMotionPendingEditsModel::Describe(const CVornMotionChangeList::PendingEdit &edit) const
+{
+    if (describer) {
+        if (std::optional<CVornMotionEditTexts> texts = describer(edit))
+            return *texts;
+    }
+    // No page shows the setting (the dialog stored it itself): plain numbers and names.
+    CVornMotionEditTexts texts;
+    texts.setting = GetDisplayNameOrId(edit.id);
+    texts.instance = edit.index != 0 ? QString::number(edit.index) : QString();
+    const CVornMotionValueReader reader(database, nullptr);
+    if (edit.isString) {
+        texts.stored = reader.ReadStoredString(edit.id, edit.index, storedTextCapacity)
+                           .value_or(tr("(unreadable)"));
+        texts.pending = edit.text;
+        return texts;
+    }
+    AttributeValue stored = {};
+    texts.stored = database->GetAttribute(edit.id, edit.index, &stored) >= 0
+                       ? GenericValueText(edit, stored)
+                       : tr("(unreadable)");
+    texts.pending = GenericValueText(edit, edit.value);
+    return texts;
+}
+
+// Without a widget to go by, the pending value tells the kind: an edit stores one part only.
+QString CVornMotionPendingEditsModel::GenericValueText(const CVornMotionChangeList::PendingEdit &edit,
+                                                       const AttributeValue &value) const
+{
+    if (edit.value.integerValue != 0) {
+        const QString name = GetDictionaryName(quint32(value.integerValue));
+        return name.isEmpty() ? QString::number(value.integerValue) : name;
+    }
+    return QLocale().toString(double(value.realValue), 'g', 10);
+}

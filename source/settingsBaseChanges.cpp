@@ -1,0 +1,161 @@
+// The page's part in reviewing pending edits: marks on the widgets of pending settings, the texts
+// of an edit in display units, and turning the page to a setting.
+#include "settingsBase.h"
+
+#include "changeMarks.h"
+#include "displayTexts.h"
+#include "sectionTable.h"
+#include "valueReader.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTableWidget>
+
+using nVornMCPCD100::AttributeId;
+using nVornMCPCD100::AttributeValue;
+
+namespace {
+// Stored texts are read with room for this many code units, as pages load them.
+const qint32 storedTextCapacity = 1024;
+
+// The page of `stack` that holds `widget`, or -1.
+int StackPageHolding(const QStackedWidget *stack, const QWidget *widget)
+{
+    for (int page = 0; page < stack->count(); ++page) {
+        if (stack->widget(page)->isAncestorOf(widget))
+            return page;
+    }
+    return -1;
+}
+} // namespace
+
+std::optional<CVornMotionAxisSettingsBase::EditTexts>
+CVornMotionAxisSettingsBase::DescribeEdit(const CVornMotionChangeList::PendingEdit &edit)
+{
+    for (const UIProperty *binding : std::as_const(properties)) {
+        if (binding->Attribute() != edit.id)
+            continue;
+        EditTexts texts = ValueTexts(binding, edit.index, edit);
+        texts.setting = GetDisplayNameOrId(edit.id);
+        texts.instance = InstanceName(binding, edit.index);
+        return texts;
+    }
+    return std::nullopt;
+}
+
+bool CVornMotionAxisSettingsBase::ShowsSetting(AttributeId attr) const
+{
+    return std::any_of(properties.cbegin(), properties.cend(), [attr](const UIProperty *binding) {
+        return binding->Attribute() == attr && !binding->Widgets().isEmpty();
+    });
+}
+
+QWidget *CVornMotionAxisSettingsBase::RevealSetting(AttributeId attr, quint32 index)
+{
+    // A setting may be bound in several layouts of which one shows: the first that does wins.
+    for (const UIProperty *binding : std::as_const(properties)) {
+        if (binding->Attribute() != attr || binding->Widgets().isEmpty())
+            continue;
+        ShowSettingAt(binding, index);
+        QWidget *widget = binding->Widgets().constFirst();
+        if (widget->isVisibleTo(this)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+void CVornMotionAxisSettingsBase::RecheckProblems()
+{
+}
+
+QString CVornMotionAxisSettingsBase::InstanceName(const UIProperty *, quint32) const
+{
+    return QString();
+}
+
+void CVornMotionAxisSettingsBase::ShowSettingAt(const UIProperty *binding, quint32)
+{
+    const QVector<QWidget *> widgets = binding->Widgets();
+    if (widgets.isEmpty())
+        return;
+    for (const auto &sections : std::as_const(sectionStacks)) {
+        const int page = sections.second ? StackPageHolding(sections.second, widgets.constFirst())
+                                         : -1;
+        if (page >= 0)
+            sections.first->SelectStackPage(page);
+    }
+}
+
+void CVornMotionAxisSettingsBase::AttachSections(CVornMotionSectionTable &sections,
+                                                 QTableWidget *table, QStackedWidget *stack)
+{
+    sections.Attach(table);
+    sectionStacks.append({&sections, stack});
+}
+
+void CVornMotionAxisSettingsBase::UpdateChangeMarks()
+{
+    for (const UIProperty *binding : std::as_const(properties)) {
+        const quint32 index = IndexOf(binding);
+        const std::optional<CVornMotionChangeList::PendingEdit> edit =
+            changeList->PendingEditOf(binding->Attribute(), index);
+        if (!edit)
+            continue;
+        const EditTexts texts = ValueTexts(binding, index, *edit);
+        const QString line = tr("Stored: %1  Pending: %2").arg(texts.stored, texts.pending);
+        const QString description = GetDictionaryDescription(binding->Attribute());
+        const QString toolTip = EscapedToolTip(
+            description.isEmpty() ? line
+                                  : line + QStringLiteral("\n\n") + WrapToolTipText(description));
+        QLabel *caption = CaptionOf(binding);
+        if (caption)
+            changeMarks->Mark(caption, toolTip, true);
+        for (QWidget *widget : binding->Widgets())
+            changeMarks->Mark(widget, toolTip, !caption);
+    }
+    changeMarks->Apply();
+}
+
+// A caption the page words itself is no part of the binding; the form names it as buddy.
+QLabel *CVornMotionAxisSettingsBase::CaptionOf(const UIProperty *binding) const
+{
+    if (QLabel *caption = binding->Caption())
+        return caption;
+    const QVector<QWidget *> widgets = binding->Widgets();
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (label->buddy() && widgets.contains(label->buddy()))
+            return label;
+    }
+    return nullptr;
+}
+
+CVornMotionAxisSettingsBase::EditTexts
+CVornMotionAxisSettingsBase::ValueTexts(const UIProperty *binding, quint32 index,
+                                        const CVornMotionChangeList::PendingEdit &edit)
+{
+    EditTexts texts;
+    if (edit.isString) {
+        const std::optional<QString> stored = CVornMotionValueReader(db, changeList)
+                                                  .ReadStoredString(edit.id, index,
+                                                                    storedTextCapacity);
+        texts.stored = stored ? *stored : tr("(unreadable)");
+        texts.pending = edit.text;
+        return texts;
+    }
+    AttributeValue stored = {};
+    texts.stored = db->GetAttribute(edit.id, index, &stored) >= 0
+                       ? DisplayedText(binding, index, stored, QString())
+                       : tr("(unreadable)");
+    texts.pending = DisplayedText(binding, index, edit.value, QString());
+    return texts;
+}
+
+QString CVornMotionAxisSettingsBase::DisplayedText(const UIProperty *binding, quint32 index,
+                                                   AttributeValue value, const QString &text)
+{
+    if (IsScaled(binding->Attribute(), index))
+        ToDisplayUnits(binding->Attribute(), index, value);
+    return binding->ValueText(value, text);
+}

@@ -1,0 +1,364 @@
+#include "profileFixture.h"
+
+#include <QAbstractItemView>
+#include <QStackedWidget>
+#include <QToolButton>
+
+namespace {
+
+const quint32 forwardLimit = 0xA30019;
+const quint32 reverseLimit = 0xA3001B;
+const quint32 countsPerUnit = 0xA30035;
+
+// Records the writes that reach the database, and refuses those of one setting when asked to.
+class RecordingDatabase : public CAxisDatabase
+{
+public:
+    int32_t SetAttribute(nVornMCPCD100::AttributeId id, uint32_t index,
+                         const nVornMCPCD100::AttributeValue *value) override
+    {
+        if (id == refused)
+            return -5;
+        writes.append(qMakePair(quint32(id), quint32(index)));
+        return CAxisDatabase::SetAttribute(id, index, value);
+    }
+
+    QVector<QPair<quint32, quint32>> writes;
+    quint32 refused = 0;
+};
+
+// The configuration dialog with its review of pending edits, as a person uses them.
+struct Review : HostDialog
+{
+    explicit Review(CAxisDatabase &database)
+        : HostDialog(database)
+    {
+    }
+    QPushButton *ChangesButton() const { return Find<QPushButton>("changesButton"); }
+    QAbstractItemView *View() const { return Find<QAbstractItemView>("changesView"); }
+    int Rows() const { return View()->model()->rowCount(); }
+    QStringList Row(int row) const
+    {
+        QStringList texts;
+        const QAbstractItemModel *model = View()->model();
+        for (int column = 0; column < model->columnCount(); ++column)
+            texts.append(model->index(row, column).data().toString());
+        return texts;
+    }
+    void Open(const char *area) const { Find<QToolButton>(area)->click(); }
+    void ChooseRow(int row) const
+    {
+        View()->setCurrentIndex(View()->model()->index(row, 0));
+    }
+    // The widgets shown in bold: captions of settings with a pending edit.
+    QStringList BoldLabels() const
+    {
+        QStringList names;
+        for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (label->font().bold() && !label->objectName().isEmpty())
+                names.append(label->objectName());
+        }
+        return names;
+    }
+};
+
+} // namespace
+
+class TestChangeReview : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void editsOnTwoPagesAreMarkedAndListed();
+    void choosingARowOpensItsPageAndInstance();
+    void instancesAreNamedAndOpened_data();
+    void instancesAreNamedAndOpened();
+    void revertedEditIsGoneAndApplyWritesTheRestInListOrder();
+    void countsPerUnitEditShowsTheListInNewUnits();
+    void applyAndCancelClearEveryMark_data();
+    void applyAndCancelClearEveryMark();
+    void refusedCommitKeepsRowsAndMarks();
+    void revertingAnInvertedLimitReleasesOk_data();
+    void revertingAnInvertedLimitReleasesOk();
+
+private:
+    // An edit of the forward limit (no instance) and one of the second encoder's counts.
+    void EditTwoPages(const Review &review, const QString &limit = QStringLiteral("600")) const;
+
+    RecordingDatabase database;
+};
+
+void TestChangeReview::init()
+{
+    database.writes.clear();
+    database.refused = 0;
+}
+
+void TestChangeReview::EditTwoPages(const Review &review, const QString &limit) const
+{
+    review.Open("gmodeTrajectory");
+    review.Find<QTableWidget>("trajectoryTable")->setCurrentCell(1, 0);
+    review.TypeInto("mtnSoftwareFwLimitPosition", limit);
+    review.Open("gmodeEnc");
+    review.Find<QTableWidget>("encoderTable")->setCurrentCell(1, 0);
+    review.TypeInto("encCountsPerUnit", QStringLiteral("4000"));
+}
+
+void TestChangeReview::editsOnTwoPagesAreMarkedAndListed()
+{
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Review review(database);
+    QVERIFY(!review.ChangesButton()->isEnabled());
+    const QStringList formBold = review.BoldLabels();
+
+    EditTwoPages(review);
+    QCOMPARE(review.ChangesButton()->text(), QStringLiteral("Changes (2)"));
+    QVERIFY(review.ChangesButton()->isEnabled());
+    QCOMPARE(review.BoldLabels(), formBold + QStringList({"label_trajectory",
+                                                          "mtnLabelSoftwareFwLimitPosition",
+                                                          "label_encoder",
+                                                          "encLabelCountsPerUnit"}));
+    QVERIFY(review.Find<QWidget>("mtnSoftwareFwLimitPosition")
+                ->toolTip()
+                .startsWith(QStringLiteral("Stored: 500.00 mm  Pending: 600.00 mm\n\nThe position")));
+    QVERIFY(review.Find<QWidget>("encCountsPerUnit")
+                ->toolTip()
+                .startsWith(QStringLiteral("Stored: 2000.000000  Pending: 4000.000000")));
+
+    const QAbstractItemModel *model = review.View()->model();
+    QStringList headers;
+    for (int column = 0; column < model->columnCount(); ++column)
+        headers.append(model->headerData(column, Qt::Horizontal).toString());
+    QCOMPARE(headers, QStringList({"Setting", "Instance", "Stored", "Pending"}));
+    QCOMPARE(review.Rows(), 2);
+    QCOMPARE(review.Row(0), QStringList({"Fwd. Limit Position", "", "500.00 mm", "600.00 mm"}));
+    QCOMPARE(review.Row(1),
+             QStringList({"Counts per Unit", "Encoder 2", "2000.000000", "4000.000000"}));
+
+    // An overwrite keeps its row with the newest value; the mark follows the encoder shown.
+    review.Open("gmodeTrajectory");
+    review.TypeInto("mtnSoftwareFwLimitPosition", QStringLiteral("700"));
+    QCOMPARE(review.Rows(), 2);
+    QCOMPARE(review.Row(0), QStringList({"Fwd. Limit Position", "", "500.00 mm", "700.00 mm"}));
+    review.Open("gmodeEnc");
+    review.Find<QTableWidget>("encoderTable")->setCurrentCell(0, 0);
+    QVERIFY(!review.BoldLabels().contains(QStringLiteral("encLabelCountsPerUnit")));
+    QVERIFY(!review.Find<QWidget>("encCountsPerUnit")->toolTip().contains(QStringLiteral("Stored")));
+}
+
+void TestChangeReview::choosingARowOpensItsPageAndInstance()
+{
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Review review(database);
+    EditTwoPages(review);
+    review.Find<QTableWidget>("encoderTable")->setCurrentCell(2, 0);
+    review.Open("gmodeSetup");
+
+    review.ChangesButton()->click();
+    review.ChooseRow(1);
+    QTest::keyClick(review.View(), Qt::Key_Return);
+    QCOMPARE(review.settings->CurrentPage(), 0xA300DD);
+    QCOMPARE(review.Find<QTableWidget>("encoderTable")->currentRow(), 1);
+    QCOMPARE(review.dialog->focusWidget(), review.Find<QWidget>("encCountsPerUnit"));
+
+    review.ChooseRow(0);
+    emit review.View()->activated(review.View()->currentIndex());
+    QCOMPARE(review.settings->CurrentPage(), 0xA300D6);
+    QCOMPARE(review.Find<QStackedWidget>("trajectoryStack")->currentIndex(), 1);
+    QCOMPARE(review.dialog->focusWidget(), review.Find<QWidget>("mtnSoftwareFwLimitPosition"));
+}
+
+void TestChangeReview::instancesAreNamedAndOpened_data()
+{
+    QTest::addColumn<QByteArray>("area");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("selector");
+    QTest::addColumn<int>("instance");
+    QTest::addColumn<QByteArray>("edited");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("gain set") << QByteArray("gmodePositionLoop")
+                              << QByteArray("positionLoopMultiGainSet")
+                              << QByteArray("cntPmodeGainSets") << 1 << QByteArray("positionLoopKp")
+                              << "7" << "Gain Set 2";
+    QTest::newRow("anti-resonance filter")
+        << QByteArray("gmodeMultiPurpose") << QByteArray() << QByteArray("velocityLoopTable") << 4
+        << QByteArray("velocityLoopFilterType") << QString() << "Anti-Resonance 3";
+    QTest::newRow("analog input") << QByteArray("gmodeAnalogIO") << QByteArray()
+                                  << QByteArray("analogTable") << 1 << QByteArray("AIOffset")
+                                  << "7" << "Analog Input 2";
+    QTest::newRow("digital line") << QByteArray("gmodeDigitalIO") << QByteArray()
+                                  << QByteArray("dioMappingTable") << 4
+                                  << QByteArray("dioDIFilterFreq") << QString() << QString();
+}
+
+// The row names the instance the edit belongs to, and opens the page turned to it.
+void TestChangeReview::instancesAreNamedAndOpened()
+{
+    QFETCH(QByteArray, area);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, selector);
+    QFETCH(int, instance);
+    QFETCH(QByteArray, edited);
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Review review(database);
+    review.Open(area.constData());
+    const int page = review.settings->CurrentPage();
+    if (!before.isEmpty())
+        review.Find<QAbstractButton>(before.constData())->click();
+    auto *table = review.Find<QTableWidget>(selector.constData());
+    auto *combo = review.Find<QComboBox>(selector.constData());
+    const auto select = [&](int which) {
+        if (table)
+            table->setCurrentCell(which, 0);
+        else
+            combo->setCurrentIndex(which);
+    };
+    const auto selected = [&] { return table ? table->currentRow() : combo->currentIndex(); };
+    select(instance);
+    if (name.isEmpty())
+        name = table->item(instance, 0)->text();
+    auto *choice = review.Find<QComboBox>(edited.constData());
+    if (choice)
+        choice->setCurrentIndex((choice->currentIndex() + 1) % choice->count());
+    else
+        review.TypeInto(edited.constData(), typed);
+    // The list shows the pending value as the widget showed it.
+    const QString pending =
+        choice ? choice->currentText() : review.Find<CCoercingSpinBox>(edited.constData())->text();
+    select(0);
+    review.Open("gmodeSetup");
+
+    int row = 0;
+    while (row < review.Rows()
+           && (review.Row(row).at(1) != name || review.Row(row).at(3) != pending))
+        ++row;
+    QVERIFY2(row < review.Rows(), qPrintable(name));
+    review.ChangesButton()->click();
+    review.ChooseRow(row);
+    QTest::keyClick(review.View(), Qt::Key_Return);
+    QCOMPARE(review.settings->CurrentPage(), page);
+    QCOMPARE(selected(), instance);
+    QCOMPARE(review.dialog->focusWidget(), review.Find<QWidget>(edited.constData()));
+}
+
+void TestChangeReview::revertedEditIsGoneAndApplyWritesTheRestInListOrder()
+{
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Review review(database);
+    EditTwoPages(review);
+    review.Open("gmodeTrajectory");
+    review.Find<QTableWidget>("trajectoryTable")->setCurrentCell(0, 0);
+    review.TypeInto("trjMvCompleteMinimumPulse", QStringLiteral("5"));
+    QCOMPARE(review.Rows(), 3);
+    const QStringList settings = {review.Row(0).at(0), review.Row(1).at(0), review.Row(2).at(0)};
+
+    review.ChangesButton()->click();
+    review.ChooseRow(settings.indexOf(QStringLiteral("Fwd. Limit Position")));
+    QTest::keyClick(review.View(), Qt::Key_Delete);
+    QCOMPARE(review.Rows(), 2);
+    QCOMPARE(review.ChangesButton()->text(), QStringLiteral("Changes (2)"));
+    QCOMPARE(review.Find<CCoercingSpinBox>("mtnSoftwareFwLimitPosition")->value(), 500.0);
+    QVERIFY(!review.BoldLabels().contains(QStringLiteral("mtnLabelSoftwareFwLimitPosition")));
+
+    const QStringList listed = {review.Row(0).at(0), review.Row(1).at(0)};
+    review.Button(QDialogButtonBox::Apply)->click();
+    const QHash<QString, QPair<quint32, quint32>> written = {
+        {QStringLiteral("Counts per Unit"), qMakePair(countsPerUnit, 1u)},
+        {review.Find<QLabel>("trjLabelMvCompleteMinimumPulse")->text(), qMakePair(0xA30027u, 0u)}};
+    const QVector<QPair<quint32, quint32>> inListOrder = {written.value(listed.at(0)),
+                                                          written.value(listed.at(1))};
+    QCOMPARE(database.writes, inListOrder);
+    QCOMPARE(double(database.Setting(forwardLimit, 0)->value.realValue), 500.0);
+}
+
+// Values wait in the units of the stored counts per unit and show in those of the pending one.
+void TestChangeReview::countsPerUnitEditShowsTheListInNewUnits()
+{
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Review review(database);
+    EditTwoPages(review);
+    review.Find<QTableWidget>("encoderTable")->setCurrentCell(0, 0);
+    review.TypeInto("encCountsPerUnit", QStringLiteral("2000"));
+    QCOMPARE(review.Row(0), QStringList({"Fwd. Limit Position", "", "250.00 mm", "300.00 mm"}));
+    QVERIFY(review.Find<QWidget>("mtnSoftwareFwLimitPosition")
+                ->toolTip()
+                .startsWith(QStringLiteral("Stored: 250.00 mm  Pending: 300.00 mm")));
+    QCOMPARE(review.Row(1),
+             QStringList({"Counts per Unit", "Encoder 1", "1000.000000", "2000.000000"}));
+}
+
+void TestChangeReview::applyAndCancelClearEveryMark_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::newRow("apply") << int(QDialogButtonBox::Apply);
+    QTest::newRow("cancel") << int(QDialogButtonBox::Cancel);
+}
+
+void TestChangeReview::applyAndCancelClearEveryMark()
+{
+    QFETCH(int, button);
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Review review(database);
+    review.Open("gmodeTrajectory");
+    review.Open("gmodeEnc");
+    const QStringList formBold = review.BoldLabels();
+    auto *limit = review.Find<QWidget>("mtnSoftwareFwLimitPosition");
+    const QString description = limit->toolTip();
+    EditTwoPages(review);
+
+    review.Button(QDialogButtonBox::StandardButton(button))->click();
+    QCOMPARE(review.BoldLabels(), formBold);
+    QCOMPARE(limit->toolTip(), description);
+    QVERIFY(!limit->font().bold());
+    QCOMPARE(review.Rows(), 0);
+    QCOMPARE(review.ChangesButton()->text(), QStringLiteral("Changes (0)"));
+    QVERIFY(!review.ChangesButton()->isEnabled());
+}
+
+void TestChangeReview::refusedCommitKeepsRowsAndMarks()
+{
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    database.refused = countsPerUnit;
+    Review review(database);
+    EditTwoPages(review);
+    const QStringList marked = review.BoldLabels();
+
+    review.Button(QDialogButtonBox::Apply)->click();
+    QVERIFY(review.Banner()->isVisible());
+    QCOMPARE(review.Rows(), 2);
+    QCOMPARE(review.Row(0), QStringList({"Fwd. Limit Position", "", "500.00 mm", "600.00 mm"}));
+    QCOMPARE(review.BoldLabels(), marked);
+    QCOMPARE(double(database.Setting(forwardLimit, 0)->value.realValue), 500.0);
+}
+
+void TestChangeReview::revertingAnInvertedLimitReleasesOk_data()
+{
+    QTest::addColumn<QByteArray>("revert");
+    QTest::newRow("its row") << QByteArray("revertChangeButton");
+    QTest::newRow("all rows") << QByteArray("revertAllChangesButton");
+}
+
+void TestChangeReview::revertingAnInvertedLimitReleasesOk()
+{
+    QFETCH(QByteArray, revert);
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Review review(database);
+    EditTwoPages(review, QStringLiteral("-600"));
+    QVERIFY(!review.Button(QDialogButtonBox::Ok)->isEnabled());
+    QVERIFY(review.Banner()->isVisible());
+
+    review.ChangesButton()->click();
+    review.ChooseRow(0);
+    review.Find<QPushButton>(revert.constData())->click();
+    QVERIFY(review.Button(QDialogButtonBox::Ok)->isEnabled());
+    QVERIFY(!review.Banner()->isVisible());
+    QCOMPARE(review.Rows(), revert == "revertChangeButton" ? 1 : 0);
+    QCOMPARE(review.Find<CCoercingSpinBox>("mtnSoftwareFwLimitPosition")->value(), 500.0);
+}
+
+QTEST_MAIN(TestChangeReview)
+#include "tst_changeReview.moc"
