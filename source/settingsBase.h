@@ -23,6 +23,7 @@ class CCoercingSpinBox;
 class CVornMotionAxisSettings;
 class CVornMotionChangeMarks;
 class CVornMotionSectionTable;
+class CVornMotionSettingIndex;
 class CVornMotionWheelGuard;
 class QComboBox;
 class QGroupBox;
@@ -69,6 +70,8 @@ public:
     // Turns the page to the section and instance that show the setting at `index` and focuses
     // its widget; returns the widget, or null when the page cannot show it.
     virtual QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index);
+    // Adds every setting the page shows, at every instance it offers, to the search index.
+    void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area);
     // Runs the page's own checks again on what it shows: after edits were taken back.
     virtual void RecheckProblems();
 
@@ -201,6 +204,8 @@ protected:
     // The instance that `index` stands for, as the page names it; empty where the page shows a
     // single one.
     virtual QString InstanceName(const UIProperty *binding, quint32 index) const;
+    // The indices at which the page can show `binding`: one per instance it lists.
+    virtual QVector<quint32> Instances(const UIProperty *binding) const;
     // Turns the page to the section (and instance) in which `binding` shows `index`. The base
     // turns the section tables attached with AttachSections.
     virtual void ShowSettingAt(const UIProperty *binding, quint32 index);

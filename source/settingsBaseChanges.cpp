@@ -5,9 +5,11 @@
 #include "changeMarks.h"
 #include "displayTexts.h"
 #include "sectionTable.h"
+#include "settingIndex.h"
 #include "valueReader.h"
 
 #include <QLabel>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTableWidget>
 
@@ -64,6 +66,31 @@ QWidget *CVornMotionAxisSettingsBase::RevealSetting(AttributeId attr, quint32 in
         }
     }
     return nullptr;
+}
+
+void CVornMotionAxisSettingsBase::AddSettingsTo(CVornMotionSettingIndex &index, int pageId,
+                                                const QString &area)
+{
+    QSet<QPair<AttributeId, quint32>> added;
+    for (const UIProperty *binding : std::as_const(properties)) {
+        if (binding->Widgets().isEmpty())
+            continue;
+        const AttributeId attr = binding->Attribute();
+        for (const quint32 instance : Instances(binding)) {
+            // A setting bound in two layouts is one setting; one the axis lacks is none.
+            if (added.contains({attr, instance}) || !db->IsAttributeSupported(attr, instance))
+                continue;
+            added.insert({attr, instance});
+            index.Add({pageId, area, attr, instance, GetDisplayNameOrId(attr),
+                       InstanceName(binding, instance)},
+                      GetDictionaryDescription(attr));
+        }
+    }
+}
+
+QVector<quint32> CVornMotionAxisSettingsBase::Instances(const UIProperty *binding) const
+{
+    return {IndexOf(binding)};
 }
 
 void CVornMotionAxisSettingsBase::RecheckProblems()

@@ -5,6 +5,7 @@
 #include "helpLauncher.h"
 #include "pageRegistry.h"
 #include "pictures.h"
+#include "settingIndex.h"
 #include "settingsBase.h"
 #include "valueReader.h"
 
@@ -66,28 +67,35 @@ int CVornMotionAxisSettingsGMode::CurrentPage() const
     return currentPage;
 }
 
+CVornMotionAxisSettingsBase *CVornMotionAxisSettingsGMode::Page(int pageId)
+{
+    if (CVornMotionAxisSettingsBase *page = pages.value(pageId))
+        return page;
+    const PageEntry *entry = PageRegistry::Find(pageId);
+    if (!entry || !entry->create)
+        return nullptr;
+    CVornMotionAxisSettingsBase *created =
+        entry->create(database, changeList, dialog, ui->settingsPage);
+    connect(created, &CVornMotionAxisSettingsBase::UpdateAllSettingsPages, this,
+            &CVornMotionAxisSettingsGMode::UpdateRequired);
+    connect(created, &CVornMotionAxisSettingsBase::AxisTypeOrLoopModeChanged, this, [this] {
+        SetupStaticUI();
+        emit UpdateRequired();
+    });
+    ui->settingsPage->addWidget(created);
+    pages.insert(pageId, created);
+    return created;
+}
+
 void CVornMotionAxisSettingsGMode::ShowPage(int pageId)
 {
     currentPage = pageId;
-    QWidget *page = pages.value(pageId);
-    const PageEntry *entry = PageRegistry::Find(pageId);
-    if (!page) {
-        if (!entry || !entry->create)
-            return;
-        CVornMotionAxisSettingsBase *created =
-            entry->create(database, changeList, dialog, ui->settingsPage);
-        connect(created, &CVornMotionAxisSettingsBase::UpdateAllSettingsPages, this,
-                &CVornMotionAxisSettingsGMode::UpdateRequired);
-        connect(created, &CVornMotionAxisSettingsBase::AxisTypeOrLoopModeChanged, this, [this] {
-            SetupStaticUI();
-            emit UpdateRequired();
-        });
-        ui->settingsPage->addWidget(created);
-        pages.insert(pageId, created);
-        page = created;
-    }
+    CVornMotionAxisSettingsBase *page = Page(pageId);
+    if (!page)
+        return;
     ui->settingsPage->setCurrentWidget(page);
-    PressButton(findChild<QAbstractButton *>(QString::fromLatin1(entry->button)));
+    PressButton(findChild<QAbstractButton *>(
+        QString::fromLatin1(PageRegistry::Find(pageId)->button)));
 }
 
 void CVornMotionAxisSettingsGMode::PressButton(QAbstractButton *button)
@@ -220,14 +228,36 @@ QWidget *CVornMotionAxisSettingsGMode::RevealSetting(nVornMCPCD100::AttributeId 
     if (order.removeOne(currentPage))
         order.prepend(currentPage);
     for (const int pageId : std::as_const(order)) {
-        CVornMotionAxisSettingsBase *page = pages.value(pageId);
-        if (!page->ShowsSetting(attr))
+        if (!pages.value(pageId)->ShowsSetting(attr))
             continue;
-        ShowPage(pageId);
-        if (QWidget *widget = page->RevealSetting(attr, index))
+        if (QWidget *widget = RevealSettingOn(pageId, attr, index))
             return widget;
     }
     return nullptr;
+}
+
+QWidget *CVornMotionAxisSettingsGMode::RevealSettingOn(int pageId, nVornMCPCD100::AttributeId attr,
+                                                       quint32 index)
+{
+    CVornMotionAxisSettingsBase *page = Page(pageId);
+    if (!page)
+        return nullptr;
+    ShowPage(pageId);
+    return page->RevealSetting(attr, index);
+}
+
+void CVornMotionAxisSettingsGMode::IndexSettings(CVornMotionSettingIndex &index)
+{
+    const int multiPurposePage = MultiPurposePage();
+    for (const PageEntry *entry = PageRegistry::begin(); entry != PageRegistry::end(); ++entry) {
+        const auto *button = findChild<QAbstractButton *>(QString::fromLatin1(entry->button));
+        // The areas a person can open: a hidden button hides its area.
+        if (!button || button->isHidden()
+            || (button == ui->gmodeMultiPurpose && entry->pageId != multiPurposePage))
+            continue;
+        if (CVornMotionAxisSettingsBase *page = Page(entry->pageId))
+            page->AddSettingsTo(index, entry->pageId, GetDictionaryName(entry->toolTipId));
+    }
 }
 
 void CVornMotionAxisSettingsGMode::LaunchHelp()

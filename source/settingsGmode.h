@@ -11,6 +11,7 @@ class CmxProvider;
 class CVornMotionAxisSettings;
 class CVornMotionAxisSettingsBase;
 class CVornMotionChangeList;
+class CVornMotionSettingIndex;
 class QAbstractButton;
 class QToolButton;
 
@@ -43,6 +44,11 @@ public:
     // Opens the created page that shows `attr` (the current page first), turned to `index`, and
     // focuses the setting's widget; returns the widget, or null when no page shows it.
     QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index);
+    // Opens `pageId` turned to the setting, as RevealSetting does; null when it cannot show it.
+    QWidget *RevealSettingOn(int pageId, nVornMCPCD100::AttributeId attr, quint32 index);
+    // Adds the settings of every area this axis shows to `index`, creating the pages not opened
+    // yet (without showing them).
+    void IndexSettings(CVornMotionSettingIndex &index);
 
 signals:
     void UpdateRequired();
@@ -69,6 +75,8 @@ private:
     bool MayShowStartPage(qint32 axisType) const;
     void DecorateButton(QToolButton *button, const QString &icon, quint32 toolTipId);
     void PressButton(QAbstractButton *button);
+    // The page of `pageId`, created on first use; null for an identifier without a page.
+    CVornMotionAxisSettingsBase *Page(int pageId);
 
     Ui::CVornMotionAxisSettingsGModeClass *ui;
     nVornMCPCD100::iMotionConfigurationDatabase *database;

@@ -4,8 +4,10 @@
 #include "changesWindow.h"
 #include "coercingSpinBox.h"
 #include "displayTexts.h"
+#include "flash.h"
 #include "loopPeriod.h"
 #include "pendingEditsModel.h"
+#include "settingSearch.h"
 #include "settingsBase.h"
 #include "settingsGmode.h"
 #include "valueReader.h"
@@ -91,6 +93,7 @@ CVornMotionAxisSettings::CVornMotionAxisSettings(
     ui->settingsModePage->addWidget(navigation);
     ui->settingsModePage->setCurrentIndex(1);
     ConnectChangeReview();
+    ConnectSearch();
     emit UpdateRequired();
 
     on_changelistSizeChanged(changeList->Count());
@@ -145,6 +148,21 @@ void CVornMotionAxisSettings::ConnectChangeReview()
             &CVornMotionAxisSettings::RevertAllEdits);
 }
 
+void CVornMotionAxisSettings::ConnectSearch()
+{
+    search = new CVornMotionSettingSearch(ui->settingSearch, this,
+                                          [this](CVornMotionSettingIndex &index) {
+                                              navigation->IndexSettings(index);
+                                          });
+    // Which areas the axis shows follows its type and loop mode.
+    connect(this, &CVornMotionAxisSettings::UpdateRequired, search,
+            &CVornMotionSettingSearch::Invalidate);
+    connect(search, &CVornMotionSettingSearch::SettingChosen, this,
+            [this](int pageId, nVornMCPCD100::AttributeId id, quint32 index) {
+                CVornMotionFlash::Flash(navigation->RevealSettingOn(pageId, id, index));
+            });
+}
+
 void CVornMotionAxisSettings::ShowChanges()
 {
     changesWindow->Present();
@@ -155,6 +173,7 @@ void CVornMotionAxisSettings::OpenSetting(nVornMCPCD100::AttributeId id, quint32
     if (QWidget *widget = navigation->RevealSetting(id, index)) {
         activateWindow();
         widget->setFocus(Qt::OtherFocusReason);
+        CVornMotionFlash::Flash(widget);
     }
 }
 

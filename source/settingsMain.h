@@ -15,6 +15,7 @@ class CVornMotionAxisConfiguration;
 class CVornMotionAxisSettingsGMode;
 class CVornMotionChangesWindow;
 class CVornMotionPendingEditsModel;
+class CVornMotionSettingSearch;
 
 namespace Ui {
 class CVornMotionAxisSettingsClass;
@@ -64,6 +65,7 @@ public slots:
 private:
     void ConnectButtons();
     void ConnectChangeReview();
+    void ConnectSearch();
     void ShowChanges();
     void OpenSetting(nVornMCPCD100::AttributeId id, quint32 index);
     void RevertEdit(nVornMCPCD100::AttributeId id, quint32 index);
@@ -85,6 +87,7 @@ private:
     CVornMotionAxisSettingsGMode *navigation = nullptr;
     CVornMotionPendingEditsModel *pendingEdits = nullptr;
     CVornMotionChangesWindow *changesWindow = nullptr;
+    CVornMotionSettingSearch *search = nullptr;
     double hostLoopPeriod = 0.01;
     CmxProvider *provider;
 

@@ -4,7 +4,7 @@
 <context>
     <name>CVornMotionAxisSettings</name>
     <message>
-        <location filename="../source/settingsMain.cpp" line="+40"/>
+        <location filename="../source/settingsMain.cpp" line="+42"/>
         <source>The Vorn Scan Engine rate must be a multiple of the position loop rate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -19,7 +19,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+259"/>
+        <location line="+276"/>
         <source>Changes (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -79,7 +79,7 @@
 <context>
     <name>CVornMotionAxisSettingsBase</name>
     <message>
-        <location filename="../source/settingsBaseChanges.cpp" line="+107"/>
+        <location filename="../source/settingsBaseChanges.cpp" line="+134"/>
         <source>Stored: %1  Pending: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -184,7 +184,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+32"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:8pt; color:#dc143c;&quot;&gt;Invalid Settings!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -274,7 +274,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+128"/>
         <source>(unreadable)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1709,6 +1709,39 @@
     </message>
 </context>
 <context>
+    <name>CVornMotionSettingSearch</name>
+    <message>
+        <location filename="../source/settingSearch.cpp" line="+34"/>
+        <source>Find a setting (Ctrl+F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find a setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Instance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Settings found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CVornMotionSettingsPositionLoop</name>
     <message>
         <location filename="../source/pages/positionLoopPage.cpp" line="+40"/>
@@ -1716,7 +1749,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location line="+194"/>
         <source>Rates</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1726,12 +1759,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-53"/>
         <source>Gain Set %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+56"/>
         <source>Rates (%1)</source>
         <translation type="unfinished"></translation>
     </message>

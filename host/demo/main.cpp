@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFont>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QPixmap>
 #include <QRegularExpression>
@@ -60,8 +61,26 @@ bool SaveChangesScreenshot(QDialog *dialog, const QString &folder)
     return true;
 }
 
+// A picture of the dialog searching for `text`, when there is one.
+bool SaveSearchScreenshot(QDialog *dialog, const QString &folder, const QString &text)
+{
+    auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("settingSearch"));
+    if (text.isEmpty() || !field)
+        return true;
+    field->setFocus();
+    field->setText(text);
+    const QString path = QDir(folder).absoluteFilePath(QStringLiteral("search.png"));
+    if (!dialog->grab().save(path)) {
+        Err() << "Cannot write " << path << "\n";
+        return false;
+    }
+    Out() << "Wrote " << path << "\n";
+    field->clear();
+    return true;
+}
+
 // Pictures of the dialog with every page that the navigation buttons of this axis reach.
-bool SaveScreenshots(QDialog *dialog, const QString &folder)
+bool SaveScreenshots(QDialog *dialog, const QString &folder, const QString &search)
 {
     if (!QDir().mkpath(folder)) {
         Err() << "Cannot create " << folder << "\n";
@@ -86,7 +105,7 @@ bool SaveScreenshots(QDialog *dialog, const QString &folder)
         }
         Out() << "Wrote " << path << "\n";
     }
-    return SaveChangesScreenshot(dialog, folder);
+    return SaveChangesScreenshot(dialog, folder) && SaveSearchScreenshot(dialog, folder, search);
 }
 
 void PrintCommittedWrites(const CAxisDatabase &database, QDialog *dialog)
@@ -138,8 +157,12 @@ int main(int argc, char **argv)
         QStringLiteral("Type TEXT into the setting widget NAME as a person would, before anything "
                        "else (repeatable)."),
         QStringLiteral("NAME=TEXT"));
-    parser.addOptions(
-        {profileOption, periodOption, saveOption, startPageOption, screenshotOption, typeOption});
+    const QCommandLineOption findOption(
+        QStringLiteral("find"),
+        QStringLiteral("With --screenshot: also a picture of the dialog searching for TEXT."),
+        QStringLiteral("TEXT"));
+    parser.addOptions({profileOption, periodOption, saveOption, startPageOption, screenshotOption,
+                       typeOption, findOption});
     parser.process(application);
 
     CAxisDatabase database;
@@ -186,7 +209,9 @@ int main(int argc, char **argv)
 
     int status = 0;
     if (parser.isSet(screenshotOption))
-        status = SaveScreenshots(dialog, parser.value(screenshotOption)) ? 0 : 1;
+        status = SaveScreenshots(dialog, parser.value(screenshotOption), parser.value(findOption))
+                     ? 0
+                     : 1;
     else
         dialog->exec();
 

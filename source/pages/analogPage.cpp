@@ -74,6 +74,14 @@ QString CVornMotionAxisSettingsAnalog::InstanceName(const UIProperty *, quint32 
     return item ? item->text() : QString();
 }
 
+QVector<quint32> CVornMotionAxisSettingsAnalog::Instances(const UIProperty *) const
+{
+    QVector<quint32> listed;
+    for (int input = 0; input < inputs.RowCount(); ++input)
+        listed.append(quint32(input));
+    return listed;
+}
+
 void CVornMotionAxisSettingsAnalog::ShowSettingAt(const UIProperty *, quint32 index)
 {
     if (index < quint32(inputs.RowCount()))

@@ -29,6 +29,7 @@ private slots:
 
 protected:
     QString InstanceName(const UIProperty *binding, quint32 index) const override;
+    QVector<quint32> Instances(const UIProperty *binding) const override;
     void ShowSettingAt(const UIProperty *binding, quint32 index) override;
     void CreateProperties() override;
     void InitializeProperties() override;

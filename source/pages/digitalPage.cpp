@@ -169,6 +169,18 @@ QString CVornMotionAxisSettingsDigital::InstanceName(const UIProperty *binding,
     return LineName(IsOutputSetting(binding->Attribute()), index);
 }
 
+QVector<quint32> CVornMotionAxisSettingsDigital::Instances(const UIProperty *binding) const
+{
+    const bool output = IsOutputSetting(binding->Attribute());
+    QVector<quint32> lines;
+    for (qint32 line = 0; line < (output ? digitalOutputCount : digitalInputCount); ++line) {
+        const qint32 index = InstanceAt(instanceBase, line);
+        if (index >= 0)
+            lines.append(quint32(index));
+    }
+    return lines;
+}
+
 void CVornMotionAxisSettingsDigital::ShowSettingAt(const UIProperty *binding, quint32 index)
 {
     const int row = RowOfLine(IsOutputSetting(binding->Attribute()), index);

@@ -141,6 +141,19 @@ QString CVornMotionAxisSettingsEncoder::InstanceName(const UIProperty *binding,
     return item ? item->text() : tr("Encoder %1").arg(qint64(index) - instanceBase + 1);
 }
 
+QVector<quint32> CVornMotionAxisSettingsEncoder::Instances(const UIProperty *binding) const
+{
+    if (binding->IndexSource() != UIProperty::InstanceIndex)
+        return CVornMotionAxisSettingsBase::Instances(binding);
+    QVector<quint32> listed;
+    for (qint64 encoder = 0; sections.RowOf(SectionOfEncoder(encoder)) >= 0; ++encoder) {
+        const qint32 index = InstanceAt(instanceBase, encoder);
+        if (index >= 0)
+            listed.append(quint32(index));
+    }
+    return listed;
+}
+
 void CVornMotionAxisSettingsEncoder::ShowSettingAt(const UIProperty *binding, quint32 index)
 {
     const int row = RowShowing(binding, index);

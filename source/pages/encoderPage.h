@@ -38,6 +38,7 @@ protected:
     void LoadProperties() override;
     void UpdateCaptions() override;
     QString InstanceName(const UIProperty *binding, quint32 index) const override;
+    QVector<quint32> Instances(const UIProperty *binding) const override;
     void ShowSettingAt(const UIProperty *binding, quint32 index) override;
 
 private:

@@ -185,7 +185,25 @@ QString CVornMotionSettingsPositionLoop::GainSetName(quint32 index) const
 QString CVornMotionSettingsPositionLoop::InstanceName(const UIProperty *binding,
                                                      quint32 index) const
 {
-    return binding->IndexSource() == UIProperty::InstanceIndex ? GainSetName(index) : QString();
+    // While the axis uses one gain set, which one is no question.
+    const bool sets = binding->IndexSource() == UIProperty::InstanceIndex
+                   && !ui.cntPmodeGainSets->isHidden();
+    return sets ? GainSetName(index) : QString();
+}
+
+// Only the first gain set is offered while the axis uses one.
+QVector<quint32> CVornMotionSettingsPositionLoop::Instances(const UIProperty *binding) const
+{
+    if (binding->IndexSource() != UIProperty::InstanceIndex)
+        return CVornMotionAxisSettingsBase::Instances(binding);
+    const int sets = ui.cntPmodeGainSets->isHidden() ? 1 : ui.cntPmodeGainSets->count();
+    QVector<quint32> offered;
+    for (int set = 0; set < sets; ++set) {
+        const qint32 index = InstanceAt(instanceBase, set);
+        if (index >= 0)
+            offered.append(quint32(index));
+    }
+    return offered;
 }
 
 void CVornMotionSettingsPositionLoop::ShowSettingAt(const UIProperty *binding, quint32 index)

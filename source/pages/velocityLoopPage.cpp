@@ -147,6 +147,16 @@ QString CVornMotionSettingsVelocityLoop::InstanceName(const UIProperty *binding,
     return binding->IndexSource() == UIProperty::SecondaryIndex ? FilterName(index) : QString();
 }
 
+QVector<quint32> CVornMotionSettingsVelocityLoop::Instances(const UIProperty *binding) const
+{
+    if (binding->IndexSource() != UIProperty::SecondaryIndex)
+        return CVornMotionAxisSettingsBase::Instances(binding);
+    QVector<quint32> filters;
+    for (int filter = 0; filter < filterCount; ++filter)
+        filters.append(quint32(filter));
+    return filters;
+}
+
 void CVornMotionSettingsVelocityLoop::ShowSettingAt(const UIProperty *binding, quint32 index)
 {
     if (binding->IndexSource() == UIProperty::SecondaryIndex && index < quint32(filterCount))

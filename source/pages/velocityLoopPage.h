@@ -33,6 +33,7 @@ protected:
     void InitializeProperties() override;
     void LoadProperties() override;
     QString InstanceName(const UIProperty *binding, quint32 index) const override;
+    QVector<quint32> Instances(const UIProperty *binding) const override;
     void ShowSettingAt(const UIProperty *binding, quint32 index) override;
 
 private:

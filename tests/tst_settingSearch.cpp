@@ -1,0 +1,156 @@
+#include "profileFixture.h"
+
+#include <QAbstractItemView>
+#include <QStackedWidget>
+
+namespace {
+
+// The dialog's search as a person uses it: typed into, then a result activated.
+struct Search : HostDialog
+{
+    explicit Search(CAxisDatabase &database)
+        : HostDialog(database)
+    {
+    }
+    QLineEdit *Field() const { return Find<QLineEdit>("settingSearch"); }
+    QAbstractItemView *Results() const { return Find<QAbstractItemView>("settingSearchResults"); }
+    void Type(const QString &text) const
+    {
+        Field()->setFocus();
+        Field()->clear();
+        QTest::keyClicks(Field(), text);
+    }
+    QStringList Row(int row) const
+    {
+        QStringList texts;
+        const QAbstractItemModel *model = Results()->model();
+        for (int column = 0; column < model->columnCount(); ++column)
+            texts.append(model->index(row, column).data().toString());
+        return texts;
+    }
+    int RowOf(const QStringList &texts) const
+    {
+        for (int row = 0; row < Results()->model()->rowCount(); ++row) {
+            if (Row(row) == texts)
+                return row;
+        }
+        return -1;
+    }
+};
+
+} // namespace
+
+class TestSettingSearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void foundSettingOpensAtItsInstance_data();
+    void foundSettingOpensAtItsInstance();
+    void wordsNobodyUsesFindNothing();
+    void ctrlFFocusesAndEscapeClears();
+
+private:
+    CAxisDatabase database;
+};
+
+void TestSettingSearch::foundSettingOpensAtItsInstance_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("result");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QByteArray>("widget");
+    QTest::addColumn<QByteArray>("selector");
+    QTest::addColumn<int>("selected");
+    // A page never opened, found by its name; by a word of its description only; per instance.
+    QTest::newRow("name, page not opened")
+        << "servo.json" << "fwd. limit" << QStringList({"Fwd. Limit Position", "", "Trajectory"})
+        << 0xA300D6 << QByteArray("mtnSoftwareFwLimitPosition") << QByteArray("trajectoryTable")
+        << 1;
+    QTest::newRow("description words")
+        << "servo.json" << "LIE  above" << QStringList({"Fwd. Limit Position", "", "Trajectory"})
+        << 0xA300D6 << QByteArray("mtnSoftwareFwLimitPosition") << QByteArray("trajectoryTable")
+        << 1;
+    QTest::newRow("second encoder")
+        << "servo.json" << "counts per unit" << QStringList({"Counts per Unit", "Encoder 2", "Encoder"})
+        << 0xA300DD << QByteArray("encCountsPerUnit") << QByteArray("encoderTable") << 1;
+    QTest::newRow("encoder of a second axis")
+        << "servoSecondAxis.json" << "counts unit"
+        << QStringList({"Counts per Unit", "Encoder 2", "Encoder"}) << 0xA300DD
+        << QByteArray("encCountsPerUnit") << QByteArray("encoderTable") << 1;
+    QTest::newRow("stepper")
+        << "stepper.json" << "steps per" << QStringList({"Steps per Unit", "", "Stepper"})
+        << 0xA300D7 << QByteArray("stpStepsPerUnit") << QByteArray() << 0;
+}
+
+void TestSettingSearch::foundSettingOpensAtItsInstance()
+{
+    QFETCH(QString, profile);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, result);
+    QFETCH(int, page);
+    QFETCH(QByteArray, widget);
+    QFETCH(QByteArray, selector);
+    QFETCH(int, selected);
+    QVERIFY(LoadProfile(database, profile));
+    Search search(database);
+    const QString stored = QString::fromUtf8(CAxisProfileFile::Serialize(database));
+
+    search.Type(typed);
+    QVERIFY(search.Results()->isVisible());
+    const int row = search.RowOf(result);
+    QVERIFY2(row >= 0, qPrintable(search.Row(0).join(QLatin1Char('|'))));
+    search.Results()->setFocus();
+    search.Results()->setCurrentIndex(search.Results()->model()->index(row, 0));
+    QTest::keyClick(search.Results(), Qt::Key_Return);
+
+    QCOMPARE(search.settings->CurrentPage(), page);
+    QVERIFY(!search.Results()->isVisible());
+    if (!selector.isEmpty())
+        QCOMPARE(search.Find<QTableWidget>(selector.constData())->currentRow(), selected);
+    if (!widget.isEmpty()) {
+        QWidget *found = search.Find<QWidget>(widget.constData());
+        QCOMPARE(search.dialog->focusWidget(), found);
+        // Highlighted for a moment, then as it was.
+        QVERIFY(found->autoFillBackground());
+        QTRY_VERIFY_WITH_TIMEOUT(!found->autoFillBackground(), 5000);
+    }
+    QCOMPARE(search.Changes()->Count(), 0u);
+    QCOMPARE(QString::fromUtf8(CAxisProfileFile::Serialize(database)), stored);
+}
+
+void TestSettingSearch::wordsNobodyUsesFindNothing()
+{
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Search search(database);
+    search.Type(QStringLiteral("limit"));
+    QVERIFY(search.Results()->model()->rowCount() > 2);
+    search.Type(QStringLiteral("limit xyzzy"));
+    QCOMPARE(search.Results()->model()->rowCount(), 0);
+    QVERIFY(!search.Results()->isVisible());
+    QTest::keyClick(search.Field(), Qt::Key_Return);
+    QVERIFY(search.dialog->isVisible());
+    QCOMPARE(search.settings->CurrentPage(), 0xA300D5);
+}
+
+void TestSettingSearch::ctrlFFocusesAndEscapeClears()
+{
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Search search(database);
+    search.dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(search.dialog));
+    search.Button(QDialogButtonBox::Ok)->setFocus();
+    QTest::keySequence(search.dialog, QKeySequence::Find);
+    QTRY_VERIFY(search.Field()->hasFocus());
+
+    QTest::keyClicks(search.Field(), QStringLiteral("gain"));
+    QVERIFY(search.Results()->isVisible());
+    QTest::keyClick(search.Field(), Qt::Key_Escape);
+    QVERIFY(search.Field()->text().isEmpty());
+    QVERIFY(!search.Results()->isVisible());
+    QVERIFY(search.dialog->isVisible());
+}
+
+QTEST_MAIN(TestSettingSearch)
+#include "tst_settingSearch.moc"
