@@ -2,6 +2,7 @@
 #include "profileFixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -87,6 +88,8 @@ private:
     void ClickButton();
     void MoveInTable();
     void ResetToDefault();
+    void ReviewChanges();
+    void SearchSetting();
     void Commit(QDialogButtonBox::StandardButton which);
 
     HostileDatabase &database;
@@ -119,8 +122,12 @@ void Driver::Step()
         CVornMotionAxisConfiguration::SetStartPage(Dialog(), pageIds[Pick(17)]);
     else if (roll < 94)
         CVornMotionAxisConfiguration::SetHostLoopRate(Dialog(), hostilePeriods[Pick(7)].toDouble());
+    else if (roll < 96)
+        ReviewChanges();
     else if (roll < 97)
         Close();
+    else if (roll < 99)
+        SearchSetting();
     else
         QCoreApplication::processEvents();
 }
@@ -206,6 +213,43 @@ void Driver::ResetToDefault()
     }
     if (!resets.isEmpty())
         resets.at(Pick(resets.size()))->trigger();
+}
+
+// Opens the list of pending edits and opens or takes back a row, or all of them.
+void Driver::ReviewChanges()
+{
+    auto *changes = Dialog()->findChild<QPushButton *>(QStringLiteral("changesButton"));
+    if (!changes->isEnabled())
+        return;
+    changes->click();
+    auto *view = Dialog()->findChild<QAbstractItemView *>(QStringLiteral("changesView"));
+    view->setCurrentIndex(view->model()->index(Pick(view->model()->rowCount() + 1) - 1, 0));
+    switch (Pick(4)) {
+    case 0:
+        emit view->activated(view->currentIndex());
+        break;
+    case 1:
+        QTest::keyClick(view, Qt::Key_Delete);
+        break;
+    case 2:
+        Dialog()->findChild<QPushButton *>(QStringLiteral("revertChangeButton"))->click();
+        break;
+    default:
+        Dialog()->findChild<QPushButton *>(QStringLiteral("revertAllChangesButton"))->click();
+        break;
+    }
+}
+
+void Driver::SearchSetting()
+{
+    static const QString searched[] = {QStringLiteral("limit"), QStringLiteral("gain"),
+                                       QStringLiteral("e"), QStringLiteral("<b>x</b>"),
+                                       QString()};
+    auto *field = Dialog()->findChild<QLineEdit *>(QStringLiteral("settingSearch"));
+    field->setText(searched[Pick(5)]);
+    auto *results = Dialog()->findChild<QAbstractItemView *>(QStringLiteral("settingSearchResults"));
+    const int row = Pick(results->model()->rowCount() + 1) - 1;
+    emit results->activated(results->model()->index(row, 0));
 }
 
 // A commit the database refuses, or that cannot read what it would replace, changes nothing.
