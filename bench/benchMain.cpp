@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QStackedWidget>
 #include <QToolButton>
 
@@ -122,6 +123,8 @@ struct ProfileFigures
     double floor = 0;
     double callsPerBinding = 0;
     QString busiestPage;
+    double firstSearch = 0;
+    double searchKeystroke = 0;
 };
 
 class Bench
@@ -148,6 +151,7 @@ public:
         MeasureOpening(database, figures);
         MeasureAreas(database, figures);
         MeasureReload(database, countsPerUnit, figures);
+        MeasureSearch(database, figures);
         return figures;
     }
 
@@ -163,6 +167,30 @@ private:
         dialog->show();
         WaitForPaint(watcher);
         return dialog;
+    }
+
+    // The first letter builds the index (and the pages not opened yet); the next ones filter it.
+    void MeasureSearch(CAxisDatabase &database, ProfileFigures &figures) const
+    {
+        QVector<double> first;
+        QVector<double> later;
+        const QString typed = QStringLiteral("limit");
+        for (int repetition = 0; repetition < repetitions; ++repetition) {
+            QDialog *dialog = OpenShown(&database);
+            auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("settingSearch"));
+            QElapsedTimer timer;
+            timer.start();
+            field->setText(typed.left(1));
+            first.append(Milliseconds(timer));
+            for (int length = 2; length <= typed.size(); ++length) {
+                timer.restart();
+                field->setText(typed.left(length));
+                later.append(Milliseconds(timer));
+            }
+            CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
+        }
+        figures.firstSearch = Median(first);
+        figures.searchKeystroke = Median(later);
     }
 
     void MeasureOpening(CAxisDatabase &database, ProfileFigures &figures) const
@@ -347,6 +375,8 @@ int main(int argc, char *argv[])
     Row("floor: same widgets set directly", Figure(s.floor), Figure(p.floor), "");
     Row("database calls per binding (worst)", Figure(s.callsPerBinding, 1) + " " + s.busiestPage,
         Figure(p.callsPerBinding, 1) + " " + p.busiestPage, "<= 4");
+    Row("first search keystroke (index)", Figure(s.firstSearch), Figure(p.firstSearch), "");
+    Row("later search keystroke", Figure(s.searchKeystroke), Figure(p.searchKeystroke), "");
     Row("commit of 10000 entries", Figure(commit), QString(), "<= 20");
     Row("memory of all pages (MB)", Figure(memory, 1), QString(), "<= 30");
     std::printf("ratios: reload/floor servo %.2f stepper %.2f (target <= 2); calls/binding servo "

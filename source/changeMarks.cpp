@@ -54,12 +54,6 @@ void CVornMotionChangeMarks::Apply()
     wanted.clear();
 }
 
-bool CVornMotionChangeMarks::IsEmphasised(const QWidget *widget) const
-{
-    const auto known = marked.constFind(const_cast<QWidget *>(widget));
-    return known != marked.constEnd() && known->emphasised;
-}
-
 void CVornMotionChangeMarks::Emphasise(Original &original, bool emphasise)
 {
     QWidget *widget = original.widget;

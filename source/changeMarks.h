@@ -24,8 +24,6 @@ public:
     void Mark(QWidget *widget, const QString &toolTip, bool emphasise);
     void Apply();
 
-    bool IsEmphasised(const QWidget *widget) const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

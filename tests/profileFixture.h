@@ -9,6 +9,7 @@
 
 #include "coercingSpinBox.h"
 
+#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -33,6 +34,15 @@ inline QStringList ComboTexts(const QComboBox *combo)
     QStringList texts;
     for (int item = 0; item < combo->count(); ++item)
         texts.append(combo->itemText(item));
+    return texts;
+}
+
+// The display texts of one row of a list or table model, column by column.
+inline QStringList ModelRow(const QAbstractItemModel *model, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < model->columnCount(); ++column)
+        texts.append(model->index(row, column).data().toString());
     return texts;
 }
 

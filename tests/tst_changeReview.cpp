@@ -37,14 +37,7 @@ struct Review : HostDialog
     QPushButton *ChangesButton() const { return Find<QPushButton>("changesButton"); }
     QAbstractItemView *View() const { return Find<QAbstractItemView>("changesView"); }
     int Rows() const { return View()->model()->rowCount(); }
-    QStringList Row(int row) const
-    {
-        QStringList texts;
-        const QAbstractItemModel *model = View()->model();
-        for (int column = 0; column < model->columnCount(); ++column)
-            texts.append(model->index(row, column).data().toString());
-        return texts;
-    }
+    QStringList Row(int row) const { return ModelRow(View()->model(), row); }
     void Open(const char *area) const { Find<QToolButton>(area)->click(); }
     void ChooseRow(int row) const
     {

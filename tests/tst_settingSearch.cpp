@@ -20,14 +20,7 @@ struct Search : HostDialog
         Field()->clear();
         QTest::keyClicks(Field(), text);
     }
-    QStringList Row(int row) const
-    {
-        QStringList texts;
-        const QAbstractItemModel *model = Results()->model();
-        for (int column = 0; column < model->columnCount(); ++column)
-            texts.append(model->index(row, column).data().toString());
-        return texts;
-    }
+    QStringList Row(int row) const { return ModelRow(Results()->model(), row); }
     int RowOf(const QStringList &texts) const
     {
         for (int row = 0; row < Results()->model()->rowCount(); ++row) {
