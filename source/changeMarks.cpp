@@ -54,6 +54,11 @@ void CVornMotionChangeMarks::Apply()
     wanted.clear();
 }
 
+bool CVornMotionChangeMarks::IsEmpty() const
+{
+    return marked.isEmpty() && wanted.isEmpty();
+}
+
 void CVornMotionChangeMarks::Emphasise(Original &original, bool emphasise)
 {
     QWidget *widget = original.widget;

@@ -23,6 +23,8 @@ public:
     // Collects the marks of one pass; Apply() then shows exactly them and clears the rest.
     void Mark(QWidget *widget, const QString &toolTip, bool emphasise);
     void Apply();
+    // Nothing marked and nothing collected.
+    bool IsEmpty() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <cmath>
@@ -253,7 +254,8 @@ void CVornMotionAxisSettingsBase::LoadProperties()
             GetValue(property->Attribute(), index, value);
         property->ShowValue(value, text);
     }
-    UpdateChangeMarks();
+    if (!reloading)
+        UpdateChangeMarks();
 }
 
 void CVornMotionAxisSettingsBase::LoadRanges()
@@ -486,9 +488,12 @@ bool CVornMotionAxisSettingsBase::CoercedValue(long attr, double curValue, bool 
 void CVornMotionAxisSettingsBase::on_updateControls()
 {
     const CVornMotionReadCache::Scope reading(readCache);
-    LoadProperties();
-    UpdateUnits();
-    // Units shown beside values changed: the marks' tool tips quote them.
+    {
+        // The marks' tool tips quote the units shown: they follow once the units are shown.
+        const QScopedValueRollback<bool> marksLater(reloading, true);
+        LoadProperties();
+        UpdateUnits();
+    }
     UpdateChangeMarks();
 }
 

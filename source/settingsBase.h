@@ -249,6 +249,8 @@ private:
     CVornMotionUnitScale unitScale;
     CVornMotionWheelGuard *wheelGuard;
     CVornMotionChangeMarks *changeMarks;
+    // Set while on_updateControls reloads the page: it updates the marks once, at its end.
+    bool reloading = false;
     QVector<QPair<CVornMotionSectionTable *, QStackedWidget *>> sectionStacks;
 };
 

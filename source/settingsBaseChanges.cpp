@@ -124,6 +124,8 @@ void CVornMotionAxisSettingsBase::AttachSections(CVornMotionSectionTable &sectio
 
 void CVornMotionAxisSettingsBase::UpdateChangeMarks()
 {
+    if (changeList->Count() == 0 && changeMarks->IsEmpty())
+        return;
     for (const UIProperty *binding : std::as_const(properties)) {
         const quint32 index = IndexOf(binding);
         const std::optional<CVornMotionChangeList::PendingEdit> edit =

@@ -103,6 +103,10 @@ CVornMotionAxisSettings::CVornMotionAxisSettings(
 CVornMotionAxisSettings::~CVornMotionAxisSettings()
 {
     LiveDialogs().remove(this);
+    // The review and the search ask the pages for texts: they go before the pages do.
+    delete changesWindow;
+    delete pendingEdits;
+    delete search;
     delete navigation;
     // The form is about to go: the discard below must not reach slots that touch it.
     changeList->disconnect(this);
