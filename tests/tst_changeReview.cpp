@@ -67,6 +67,7 @@ private slots:
     void choosingARowOpensItsPageAndInstance();
     void instancesAreNamedAndOpened_data();
     void instancesAreNamedAndOpened();
+    void mappingEditNamesItsLineAndOpensIt();
     void revertedEditIsGoneAndApplyWritesTheRestInListOrder();
     void countsPerUnitEditShowsTheListInNewUnits();
     void applyAndCancelClearEveryMark_data();
@@ -238,6 +239,40 @@ void TestChangeReview::instancesAreNamedAndOpened()
     QCOMPARE(review.dialog->focusWidget(), review.Find<QWidget>(edited.constData()));
 }
 
+// The mapping column is a table, not a bound widget: its edits are listed and opened all the same.
+void TestChangeReview::mappingEditNamesItsLineAndOpensIt()
+{
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Review review(database);
+    review.Open("gmodeDigitalIO");
+    auto *table = review.Find<QTableWidget>("dioMappingTable");
+    const QString line = table->item(4, 0)->text();
+    const QString stored = table->item(4, 1)->text();
+    table->setCurrentCell(4, 1);
+    table->editItem(table->item(4, 1));
+    auto *editor = qobject_cast<QComboBox *>(table->indexWidget(table->model()->index(4, 1)));
+    QVERIFY(editor);
+    editor->setCurrentIndex((editor->findText(stored) + 1) % editor->count());
+    const QString pending = editor->currentText();
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(review.Rows(), 1);
+    QCOMPARE(review.Row(0), QStringList({"Input Mapping", line, stored, pending}));
+
+    table->setCurrentCell(0, 0);
+    review.Open("gmodeSetup");
+    review.ChangesButton()->click();
+    review.ChooseRow(0);
+    QTest::keyClick(review.View(), Qt::Key_Return);
+    QCOMPARE(review.settings->CurrentPage(), 0xA300DB);
+    QCOMPARE(table->currentRow(), 4);
+    QCOMPARE(review.dialog->focusWidget(), table);
+
+    review.Find<QPushButton>("revertChangeButton")->click();
+    QCOMPARE(table->item(4, 1)->text(), stored);
+    QCOMPARE(review.Rows(), 0);
+}
+
 void TestChangeReview::revertedEditIsGoneAndApplyWritesTheRestInListOrder()
 {
     QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
@@ -282,6 +317,17 @@ void TestChangeReview::countsPerUnitEditShowsTheListInNewUnits()
                 .startsWith(QStringLiteral("Stored: 250.00 mm  Pending: 300.00 mm")));
     QCOMPARE(review.Row(1),
              QStringList({"Counts per Unit", "Encoder 1", "1000.000000", "2000.000000"}));
+
+    // A new units text: the values read in it, and the text itself is listed as text.
+    review.Find<QComboBox>("encUnits")->setEditText(QStringLiteral("in <b>"));
+    QCOMPARE(review.Row(0),
+             QStringList({"Fwd. Limit Position", "", "250.00 in <b>", "300.00 in <b>"}));
+    QCOMPARE(review.Row(1), QStringList({"Encoder Units", "Encoder 1", "mm", "in <b>"}));
+    // Rich text as the tool tip shows it: markup in a units text is escaped, spaces kept.
+    QVERIFY(review.Find<QWidget>("mtnSoftwareFwLimitPosition")
+                ->toolTip()
+                .replace(QChar::Nbsp, QLatin1Char(' '))
+                .contains(QStringLiteral("Stored: 250.00 in &lt;b&gt;  Pending: 300.00 in &lt;b&gt;")));
 }
 
 void TestChangeReview::applyAndCancelClearEveryMark_data()
