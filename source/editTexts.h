@@ -10,6 +10,8 @@ struct CVornMotionEditTexts
     QString instance;
     QString stored;
     QString pending;
+    // The settings area that shows the setting; empty when no page does.
+    QString area;
 };
 
 #endif

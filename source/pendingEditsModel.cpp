@@ -85,8 +85,12 @@ QVariant CVornMotionPendingEditsModel::data(const QModelIndex &index, int role) 
     default:
         return QVariant();
     }
+    if (role != Qt::ToolTipRole)
+        return text;
     // Database texts are shown as they are, never as markup.
-    return role == Qt::ToolTipRole ? QVariant(EscapedToolTip(text)) : QVariant(text);
+    if (index.column() == SettingColumn && !texts.area.isEmpty())
+        return EscapedToolTip(tr("%1 (%2)").arg(text, texts.area));
+    return EscapedToolTip(text);
 }
 
 QVariant CVornMotionPendingEditsModel::headerData(int section, Qt::Orientation orientation,

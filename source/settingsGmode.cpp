@@ -221,6 +221,20 @@ QVector<CVornMotionAxisSettingsBase *> CVornMotionAxisSettingsGMode::CreatedPage
     return created;
 }
 
+std::optional<CVornMotionEditTexts>
+CVornMotionAxisSettingsGMode::DescribeEdit(const CVornMotionChangeList::PendingEdit &edit) const
+{
+    for (auto page = pages.cbegin(); page != pages.cend(); ++page) {
+        std::optional<CVornMotionEditTexts> texts = page.value()->DescribeEdit(edit);
+        if (texts) {
+            // A name such as "Proportional Gain" stands in more than one area.
+            texts->area = GetDictionaryName(PageRegistry::Find(page.key())->toolTipId);
+            return texts;
+        }
+    }
+    return std::nullopt;
+}
+
 QWidget *CVornMotionAxisSettingsGMode::RevealSetting(nVornMCPCD100::AttributeId attr,
                                                      quint32 index)
 {

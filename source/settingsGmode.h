@@ -1,11 +1,16 @@
 #ifndef VORNAC_SETTINGSGMODE_H
 #define VORNAC_SETTINGSGMODE_H
 
+#include "changeList.h"
+#include "editTexts.h"
+
 #include <vornac/iMotionConfigurationDatabase.h>
 
 #include <QMap>
 #include <QVector>
 #include <QWidget>
+
+#include <optional>
 
 class CmxProvider;
 class CVornMotionAxisSettings;
@@ -41,6 +46,10 @@ public:
 
     // The pages created so far, in the order of their identifiers.
     QVector<CVornMotionAxisSettingsBase *> CreatedPages() const;
+    // Describes a pending edit as the first created page that shows its setting words it, with
+    // that page's area; nothing when no created page shows it.
+    std::optional<CVornMotionEditTexts>
+    DescribeEdit(const CVornMotionChangeList::PendingEdit &edit) const;
     // Opens the created page that shows `attr` (the current page first), turned to `index`, and
     // focuses the setting's widget; returns the widget, or null when no page shows it.
     QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index);

@@ -130,13 +130,8 @@ void CVornMotionAxisSettings::ConnectChangeReview()
 {
     pendingEdits = new CVornMotionPendingEditsModel(
         changeList, database,
-        [this](const CVornMotionChangeList::PendingEdit &edit)
-            -> std::optional<CVornMotionEditTexts> {
-            for (CVornMotionAxisSettingsBase *page : navigation->CreatedPages()) {
-                if (const auto texts = page->DescribeEdit(edit))
-                    return texts;
-            }
-            return std::nullopt;
+        [this](const CVornMotionChangeList::PendingEdit &edit) {
+            return navigation->DescribeEdit(edit);
         },
         this);
     // A reload may change the units in which values read.

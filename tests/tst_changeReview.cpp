@@ -129,6 +129,9 @@ void TestChangeReview::editsOnTwoPagesAreMarkedAndListed()
     QCOMPARE(review.Row(0), QStringList({"Fwd. Limit Position", "", "500.00 mm", "600.00 mm"}));
     QCOMPARE(review.Row(1),
              QStringList({"Counts per Unit", "Encoder 2", "2000.000000", "4000.000000"}));
+    // Names such as "Proportional Gain" stand in several areas: the tool tip tells which.
+    QCOMPARE(model->index(0, 0).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("Fwd. Limit Position (Trajectory)"));
 
     // An overwrite keeps its row with the newest value; the mark follows the encoder shown.
     review.Open("gmodeTrajectory");

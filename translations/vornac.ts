@@ -19,7 +19,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+276"/>
+        <location line="+275"/>
         <source>Changes (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -79,7 +79,7 @@
 <context>
     <name>CVornMotionAxisSettingsBase</name>
     <message>
-        <location filename="../source/settingsBaseChanges.cpp" line="+134"/>
+        <location filename="../source/settingsBaseChanges.cpp" line="+136"/>
         <source>Stored: %1  Pending: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -90,7 +90,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../source/settingsBase.cpp" line="+164"/>
+        <location filename="../source/settingsBase.cpp" line="+165"/>
         <source>%1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1674,7 +1674,12 @@
 <context>
     <name>CVornMotionPendingEditsModel</name>
     <message>
-        <location filename="../source/pendingEditsModel.cpp" line="+99"/>
+        <location filename="../source/pendingEditsModel.cpp" line="+92"/>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Setting</source>
         <translation type="unfinished"></translation>
     </message>
