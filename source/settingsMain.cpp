@@ -169,9 +169,9 @@ void CVornMotionAxisSettings::ShowChanges()
 
 void CVornMotionAxisSettings::OpenSetting(nVornMCPCD100::AttributeId id, quint32 index)
 {
+    // The page has focused the widget already; the dialog's window takes over from the list's.
     if (QWidget *widget = navigation->RevealSetting(id, index)) {
         activateWindow();
-        widget->setFocus(Qt::OtherFocusReason);
         CVornMotionFlash::Flash(widget);
     }
 }
