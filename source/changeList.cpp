@@ -50,12 +50,35 @@ QString CVornMotionChangeList::KeyText(AttributeId id, quint32 index)
     return QString(text, length);
 }
 
+CVornMotionChangeList::Derivation::Derivation(CVornMotionChangeList *list, AttributeId causeId,
+                                              quint32 causeIndex)
+    : list(list),
+      previous(list->derivingFrom)
+{
+    list->derivingFrom = PendingKey(causeId, causeIndex);
+}
+
+CVornMotionChangeList::Derivation::~Derivation()
+{
+    list->derivingFrom = previous;
+}
+
+CVornMotionChangeList::PendingEdit CVornMotionChangeList::ToPendingEdit(const Entry &entry)
+{
+    PendingEdit edit{entry.id, entry.index, entry.value, entry.text, entry.isString};
+    if (entry.cause != 0) {
+        edit.causeId = AttributeId(entry.cause >> 32);
+        edit.causeIndex = quint32(entry.cause);
+    }
+    return edit;
+}
+
 QVector<CVornMotionChangeList::PendingEdit> CVornMotionChangeList::PendingEdits() const
 {
     QVector<PendingEdit> edits;
     edits.reserve(entries.size());
     for (const Entry &entry : entries)
-        edits.append({entry.id, entry.index, entry.value, entry.text, entry.isString});
+        edits.append(ToPendingEdit(entry));
     return edits;
 }
 
@@ -67,14 +90,25 @@ CVornMotionChangeList::PendingEditOf(AttributeId id, quint32 index) const
     const auto found = entries.constFind(KeyText(id, index));
     if (found == entries.constEnd())
         return std::nullopt;
-    return PendingEdit{found->id, found->index, found->value, found->text, found->isString};
+    return ToPendingEdit(*found);
 }
 
 bool CVornMotionChangeList::Revert(AttributeId id, quint32 index)
 {
-    if (loading || !pending.remove(PendingKey(id, index)))
+    if (loading || !pending.contains(PendingKey(id, index)))
         return false;
-    entries.remove(KeyText(id, index));
+    const auto chosen = entries.constFind(KeyText(id, index));
+    const quint64 root = chosen != entries.constEnd() && chosen->cause != 0 ? chosen->cause
+                                                                            : PendingKey(id, index);
+    for (auto entry = entries.begin(); entry != entries.end();) {
+        const quint64 key = PendingKey(entry->id, entry->index);
+        if (key == root || entry->cause == root) {
+            pending.remove(key);
+            entry = entries.erase(entry);
+        } else {
+            ++entry;
+        }
+    }
     emit ChangelistSizeChanged(u32(entries.size()));
     emit PendingEditsChanged();
     return true;
@@ -139,13 +173,28 @@ void CVornMotionChangeList::StoreString(AttributeId id, quint32 index, const cha
     Store(entry);
 }
 
-void CVornMotionChangeList::Store(const Entry &entry)
+void CVornMotionChangeList::Store(const Entry &stored)
 {
     if (loading)
         return;
+    Entry entry = stored;
+    const quint64 key = PendingKey(entry.id, entry.index);
+    if (derivingFrom != 0 && derivingFrom != key && pending.contains(derivingFrom)) {
+        // A cause that is itself derived hands its own cause on: groups stay one level deep.
+        const quint64 causeOfCause
+            = entries.value(KeyText(AttributeId(derivingFrom >> 32), quint32(derivingFrom))).cause;
+        entry.cause = causeOfCause != 0 && causeOfCause != key ? causeOfCause : derivingFrom;
+    }
     const int before = entries.size();
     entries.insert(KeyText(entry.id, entry.index), entry);
-    pending.insert(PendingKey(entry.id, entry.index));
+    pending.insert(key);
+    // An edit that was a cause and is now derived takes its own group along.
+    if (entry.cause != 0) {
+        for (Entry &other : entries) {
+            if (other.cause == key)
+                other.cause = entry.cause;
+        }
+    }
     if (entries.size() != before)
         emit ChangelistSizeChanged(u32(entries.size()));
     emit PendingEditsChanged();

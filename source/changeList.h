@@ -37,6 +37,28 @@ public:
         nVornMCPCD100::AttributeValue value = {};
         QString text;
         bool isString = false;
+        // The edit this one was derived from; a cause id of 0 for an edit of its own.
+        nVornMCPCD100::AttributeId causeId = 0;
+        quint32 causeIndex = 0;
+
+        bool IsDerived() const { return causeId != 0; }
+    };
+
+    // While it lives, every store is derived from the pending edit of (causeId, causeIndex): the
+    // group is reverted as one. A store of the cause itself, or made while the cause is not
+    // pending, stays an edit of its own.
+    class Derivation
+    {
+    public:
+        Derivation(CVornMotionChangeList *list, nVornMCPCD100::AttributeId causeId,
+                   quint32 causeIndex);
+        ~Derivation();
+        Derivation(const Derivation &) = delete;
+        Derivation &operator=(const Derivation &) = delete;
+
+    private:
+        CVornMotionChangeList *list;
+        quint64 previous;
     };
 
     explicit CVornMotionChangeList(nVornMCPCD100::iMotionConfigurationDatabase *database);
@@ -45,7 +67,8 @@ public:
     QVector<PendingEdit> PendingEdits() const;
     // The pending edit of a pair; nothing when none is pending.
     std::optional<PendingEdit> PendingEditOf(nVornMCPCD100::AttributeId id, quint32 index) const;
-    // Forgets the pending edit of a pair, as if it had never been made; false when there is none.
+    // Forgets the pending edit of a pair, as if it had never been made, together with every edit
+    // of its group: its cause and the edits derived from that cause. False when none is pending.
     // Ignored while `loading` is set.
     bool Revert(nVornMCPCD100::AttributeId id, quint32 index);
 
@@ -58,7 +81,8 @@ public:
     bool ReadString(nVornMCPCD100::AttributeId id, quint32 index, quint32 capacity,
                     char16_t *buffer) const;
 
-    // The latest store for a pair wins. Ignored while `loading` is set; a value whose real part
+    // The latest store for a pair wins; a store outside a Derivation makes the edit the person's
+    // own, out of any group. Ignored while `loading` is set; a value whose real part
     // is not finite is never stored.
     void StoreValue(nVornMCPCD100::AttributeId id, quint32 index,
                     const nVornMCPCD100::AttributeValue &value);
@@ -91,10 +115,12 @@ private:
         nVornMCPCD100::AttributeValue value = {};
         QString text;
         bool isString = false;
+        quint64 cause = 0; // PendingKey of the cause; 0 for an edit of its own
     };
 
     static QString KeyText(nVornMCPCD100::AttributeId id, quint32 index);
     static quint64 PendingKey(nVornMCPCD100::AttributeId id, quint32 index);
+    static PendingEdit ToPendingEdit(const Entry &entry);
     void Store(const Entry &entry);
     qint32 Write(const Entry &entry);
     // What a write of `entry` replaces, read from the database; a negative status when unknown.
@@ -108,6 +134,8 @@ private:
     QSet<quint64> pending;
     QList<Entry> undoList;
     WriteFailure failedWrite;
+    // The cause of the Derivation in force; 0 outside one.
+    quint64 derivingFrom = 0;
 };
 
 #endif

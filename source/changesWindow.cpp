@@ -1,5 +1,6 @@
 #include "changesWindow.h"
 
+#include "itemViewKeys.h"
 #include "pendingEditsModel.h"
 
 #include <QDialogButtonBox>
@@ -23,8 +24,11 @@ CVornMotionChangesWindow::CVornMotionChangesWindow(CVornMotionPendingEditsModel 
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     resize(640, 320);
 
-    auto *heading = new QLabel(tr("Apply writes these changes to the axis, in this order:"), this);
+    auto *heading = new QLabel(tr("Apply writes these changes to the axis; a change that follows "
+                                  "from another is listed under it:"),
+                               this);
     heading->setTextFormat(Qt::PlainText);
+    heading->setWordWrap(true);
     heading->setBuddy(view);
 
     view->setObjectName(QStringLiteral("changesView"));
@@ -39,6 +43,7 @@ CVornMotionChangesWindow::CVornMotionChangesWindow(CVornMotionPendingEditsModel 
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->horizontalHeader()->setSectionsClickable(false);
     view->installEventFilter(this);
+    (new CVornMotionItemViewKeys(this))->Guard(view);
 
     revertButton->setObjectName(QStringLiteral("revertChangeButton"));
     revertButton->setAccessibleName(tr("Revert the selected change"));

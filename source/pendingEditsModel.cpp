@@ -4,6 +4,9 @@
 #include "valueReader.h"
 
 #include <QLocale>
+#include <QMultiHash>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -43,12 +46,56 @@ const QVector<CVornMotionPendingEditsModel::Row> &CVornMotionPendingEditsModel::
 {
     if (stale) {
         stale = false;
-        const QVector<CVornMotionChangeList::PendingEdit> edits = changeList->PendingEdits();
+        const QVector<CVornMotionChangeList::PendingEdit> edits = GroupedByCause();
         rows.reserve(edits.size());
         for (const CVornMotionChangeList::PendingEdit &edit : edits)
-            rows.append({edit, Describe(edit)});
+            rows.append({edit, Describe(edit), QString()});
+        for (Row &row : rows) {
+            if (row.edit.IsDerived())
+                row.causeName = CauseName(row.edit);
+        }
     }
     return rows;
+}
+
+// Commit order, except that the edits derived from another follow their cause directly.
+QVector<CVornMotionChangeList::PendingEdit> CVornMotionPendingEditsModel::GroupedByCause() const
+{
+    const QVector<CVornMotionChangeList::PendingEdit> edits = changeList->PendingEdits();
+    QMultiHash<quint64, int> derivedOf;
+    for (int each = 0; each < edits.size(); ++each) {
+        if (edits[each].IsDerived())
+            derivedOf.insert(Key(edits[each].causeId, edits[each].causeIndex), each);
+    }
+    if (derivedOf.isEmpty())
+        return edits;
+    QVector<CVornMotionChangeList::PendingEdit> grouped;
+    grouped.reserve(edits.size());
+    for (const CVornMotionChangeList::PendingEdit &edit : edits) {
+        if (edit.IsDerived())
+            continue;
+        grouped.append(edit);
+        QList<int> derived = derivedOf.values(Key(edit.id, edit.index));
+        std::sort(derived.begin(), derived.end());
+        for (int each : derived)
+            grouped.append(edits[each]);
+    }
+    return grouped;
+}
+
+quint64 CVornMotionPendingEditsModel::Key(nVornMCPCD100::AttributeId id, quint32 index)
+{
+    return quint64(id) << 32 | index;
+}
+
+QString
+CVornMotionPendingEditsModel::CauseName(const CVornMotionChangeList::PendingEdit &edit) const
+{
+    for (const Row &row : std::as_const(rows)) {
+        if (row.edit.id == edit.causeId && row.edit.index == edit.causeIndex)
+            return row.texts.setting;
+    }
+    return GetDisplayNameOrId(edit.causeId);
 }
 
 int CVornMotionPendingEditsModel::rowCount(const QModelIndex &parent) const
@@ -67,10 +114,18 @@ QVariant CVornMotionPendingEditsModel::data(const QModelIndex &index, int role) 
     if (!index.isValid() || index.row() >= Rows().size()
         || (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole))
         return QVariant();
-    const CVornMotionEditTexts &texts = Rows().at(index.row()).texts;
+    const Row &row = Rows().at(index.row());
+    const CVornMotionEditTexts &texts = row.texts;
     QString text;
     switch (index.column()) {
     case SettingColumn:
+        // A derived edit is indented under its cause and says where it comes from.
+        if (row.edit.IsDerived() && role != Qt::ToolTipRole)
+            return QStringLiteral("\u21b3 ")
+                   + tr("%1 (follows from %2)").arg(texts.setting, row.causeName);
+        if (row.edit.IsDerived())
+            return EscapedToolTip(
+                tr("%1 (%2), follows from %3").arg(texts.setting, texts.area, row.causeName));
         text = texts.setting;
         break;
     case InstanceColumn:
@@ -112,7 +167,8 @@ QVariant CVornMotionPendingEditsModel::headerData(int section, Qt::Orientation o
     }
 }
 
-std::optional<CVornMotionChangeList::PendingEdit> CVornMotionPendingEditsModel::EditAt(int row) const
+std::optional<CVornMotionChangeList::PendingEdit>
+CVornMotionPendingEditsModel::EditAt(int row) const
 {
     if (row < 0 || row >= Rows().size())
         return std::nullopt;
@@ -146,8 +202,9 @@ CVornMotionPendingEditsModel::Describe(const CVornMotionChangeList::PendingEdit 
 }
 
 // Without a widget to go by, the pending value tells the kind: an edit stores one part only.
-QString CVornMotionPendingEditsModel::GenericValueText(const CVornMotionChangeList::PendingEdit &edit,
-                                                       const AttributeValue &value) const
+QString
+CVornMotionPendingEditsModel::GenericValueText(const CVornMotionChangeList::PendingEdit &edit,
+                                               const AttributeValue &value) const
 {
     if (edit.value.integerValue != 0) {
         const QString name = GetDictionaryName(quint32(value.integerValue));

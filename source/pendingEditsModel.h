@@ -10,7 +10,8 @@
 #include <functional>
 #include <optional>
 
-// What Apply will write: one row per pending edit, in commit order, with the setting's name, its
+// What Apply will write: one row per pending edit, in commit order with derived edits right after
+// their cause, with the setting's name, its
 // instance, and the stored and pending values as a person reads them.
 class CVornMotionPendingEditsModel : public QAbstractTableModel
 {
@@ -28,8 +29,8 @@ public:
 
     // The texts of an edit as the page that shows the setting words them; nothing when no page
     // shows it.
-    using Describer =
-        std::function<std::optional<CVornMotionEditTexts>(const CVornMotionChangeList::PendingEdit &)>;
+    using Describer = std::function<std::optional<CVornMotionEditTexts>(
+        const CVornMotionChangeList::PendingEdit &)>;
 
     CVornMotionPendingEditsModel(CVornMotionChangeList *changeList,
                                  nVornMCPCD100::iMotionConfigurationDatabase *database,
@@ -55,7 +56,12 @@ private:
     {
         CVornMotionChangeList::PendingEdit edit;
         CVornMotionEditTexts texts;
+        QString causeName; // the setting a derived edit follows from
     };
+
+    QVector<CVornMotionChangeList::PendingEdit> GroupedByCause() const;
+    static quint64 Key(nVornMCPCD100::AttributeId id, quint32 index);
+    QString CauseName(const CVornMotionChangeList::PendingEdit &edit) const;
 
     // Rows are described only when a view or a caller asks: a long run of stores costs nothing.
     const QVector<Row> &Rows() const;

@@ -87,3 +87,12 @@ int CVornMotionSectionTable::RowCount() const
 {
     return rows.size();
 }
+
+bool CVornMotionSectionTable::ListsStackPage(int stackPage) const
+{
+    for (int row = 0; row < RowCount(); ++row) {
+        if (StackPageOf(row) == stackPage)
+            return true;
+    }
+    return false;
+}

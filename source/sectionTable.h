@@ -30,6 +30,8 @@ public:
 
     // The stack page of `row`, or -1 for a row the table does not have.
     int StackPageOf(int row) const;
+    // Whether a row turns to `stackPage`.
+    bool ListsStackPage(int stackPage) const;
     // The section identifier of `row`, or 0 for an appended row or no row.
     nVornMCPCD100::AttributeId SectionOf(int row) const;
     // The row of `section`, or -1 when it is not listed.

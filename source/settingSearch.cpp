@@ -1,5 +1,7 @@
 #include "settingSearch.h"
 
+#include "itemViewKeys.h"
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -47,6 +49,7 @@ CVornMotionSettingSearch::CVornMotionSettingSearch(QLineEdit *field, QWidget *di
     results->header()->setStretchLastSection(true);
     results->header()->setSectionsClickable(false);
     results->installEventFilter(this);
+    (new CVornMotionItemViewKeys(this))->Guard(results);
     results->hide();
 
     auto *find = new QShortcut(QKeySequence::Find, dialog);
@@ -72,9 +75,9 @@ void CVornMotionSettingSearch::Search(const QString &text)
     }
     model->removeRows(0, model->rowCount());
     for (const CVornMotionSettingIndex::Entry &entry : index.Find(text)) {
-        QList<QStandardItem *> row = {new QStandardItem(entry.name),
-                                      new QStandardItem(entry.instance),
-                                      new QStandardItem(entry.area)};
+        QList<QStandardItem *> row
+            = {new QStandardItem(entry.name), new QStandardItem(entry.instance),
+               new QStandardItem(entry.area)};
         row.first()->setData(entry.pageId, PageRole);
         row.first()->setData(uint(entry.attribute), AttributeRole);
         row.first()->setData(entry.index, IndexRole);
@@ -93,8 +96,8 @@ void CVornMotionSettingSearch::ShowResults()
     results->resizeColumnToContents(0);
     results->resizeColumnToContents(1);
     const int rows = qMin(model->rowCount(), mostRowsShown);
-    const int height = results->header()->sizeHint().height()
-                     + rows * results->sizeHintForRow(0) + 2 * results->frameWidth();
+    const int height = results->header()->sizeHint().height() + rows * results->sizeHintForRow(0)
+                       + 2 * results->frameWidth();
     // The field sits in the button row: the list opens above it, inside the dialog.
     const QPoint fieldTop = field->mapTo(dialog, QPoint(0, 0));
     const int left = qMin(fieldTop.x(), dialog->width() - resultsWidth);

@@ -3,6 +3,8 @@
 #include "changeMarks.h"
 #include "coercingSpinBox.h"
 #include "displayTexts.h"
+#include "ioLine.h"
+#include "itemViewKeys.h"
 #include "loadingGuard.h"
 #include "pictures.h"
 #include "properties/comboItems.h"
@@ -69,6 +71,7 @@ void CVornMotionAxisSettingsBase::RunConstructionSequence()
 {
     const CVornMotionReadCache::Scope reading(readCache);
     wheelGuard->GuardChildrenOf(this);
+    (new CVornMotionItemViewKeys(this))->GuardChildrenOf(this);
     CreateProperties();
     {
         CVornMotionLoadingGuard loading(changeList);
@@ -153,14 +156,14 @@ bool CVornMotionAxisSettingsBase::IsDriveLayout(AttributeId state, AttributeId t
                                                 AttributeId third, quint32 index) const
 {
     return !db->IsAttributeReadOnly(state, index) && db->IsAttributeReadOnly(type, index)
-        && db->IsAttributeReadOnly(third, index);
+           && db->IsAttributeReadOnly(third, index);
 }
 
 void CVornMotionAxisSettingsBase::TitleWithStoredName(QGroupBox *group, const QString &title,
                                                       AttributeId name) const
 {
-    const std::optional<QString> stored =
-        CVornMotionValueReader(db, changeList).ReadStoredString(name, 0, storedNameCapacity);
+    const std::optional<QString> stored
+        = CVornMotionValueReader(db, changeList).ReadStoredString(name, 0, storedNameCapacity);
     if (stored)
         group->setTitle(tr("%1 (%2)").arg(title, *stored));
 }
@@ -180,14 +183,26 @@ void CVornMotionAxisSettingsBase::MarkInvalid(QWidget *widget, bool invalid)
         return;
     const QString selector = qobject_cast<QComboBox *>(widget) ? QStringLiteral("QComboBox")
                                                                : QStringLiteral("QDoubleSpinBox");
-    widget->setStyleSheet(QStringLiteral("%1 {background: %2}")
-                              .arg(selector, invalid ? QStringLiteral("red")
-                                                     : QStringLiteral("white")));
+    widget->setStyleSheet(
+        QStringLiteral("%1 {background: %2}")
+            .arg(selector, invalid ? QStringLiteral("red") : QStringLiteral("white")));
 }
 
 void CVornMotionAxisSettingsBase::AddProperty(UIProperty *property)
 {
     properties.append(property);
+}
+
+bool CVornMotionAxisSettingsBase::HasInstance(const UIProperty *property) const
+{
+    switch (property->IndexSource()) {
+    case UIProperty::InstanceIndex:
+        return instanceIndex >= 0;
+    case UIProperty::SecondaryIndex:
+        return secondaryIndex >= 0;
+    default:
+        return true;
+    }
 }
 
 quint32 CVornMotionAxisSettingsBase::IndexOf(const UIProperty *property) const
@@ -202,11 +217,51 @@ quint32 CVornMotionAxisSettingsBase::IndexOf(const UIProperty *property) const
     }
 }
 
-void CVornMotionAxisSettingsBase::RefillItems()
+CVornMotionIoLine *CVornMotionAxisSettingsBase::AddIoLine(const CVornMotionIoLine &line,
+                                                          const qint32 *types)
 {
-    CVornMotionLoadingGuard loading(changeList);
-    for (UIProperty *property : std::as_const(properties))
-        property->FillItems(db, changeList, IndexOf(property));
+    ioLines.push_back(std::make_unique<CVornMotionIoLine>(line));
+    ioLines.back()->AddBindings(types);
+    return ioLines.back().get();
+}
+
+void CVornMotionAxisSettingsBase::SelectInstance(int indexSource, qint32 index)
+{
+    if (indexSource == UIProperty::InstanceIndex)
+        instanceIndex = index;
+    else if (indexSource == UIProperty::SecondaryIndex)
+        secondaryIndex = index;
+    {
+        CVornMotionLoadingGuard loading(changeList);
+        for (UIProperty *property : std::as_const(properties)) {
+            if (property->IndexSource() == indexSource)
+                ShowInstanceOf(property);
+        }
+        for (const auto &line : ioLines)
+            line->ShowLayout();
+    }
+    LoadProperties();
+}
+
+void CVornMotionAxisSettingsBase::RestrictBinding(const QWidget *widget, bool shown, bool enabled)
+{
+    for (UIProperty *property : std::as_const(properties)) {
+        if (widget && property->Widgets().contains(const_cast<QWidget *>(widget)))
+            property->Restrict(shown, enabled);
+    }
+}
+
+void CVornMotionAxisSettingsBase::ReportProblem(bool open, const QString &message)
+{
+    if (open && dialog)
+        dialog->SetInvalidSettingsText(message);
+    emit InvalidSettings(open);
+}
+
+void CVornMotionAxisSettingsBase::ReconcileDerivedEdits()
+{
+    for (const auto &line : ioLines)
+        line->Reconcile();
 }
 
 void CVornMotionAxisSettingsBase::StartInstancesAt(AttributeId firstInstance)
@@ -219,19 +274,28 @@ void CVornMotionAxisSettingsBase::StartInstancesAt(AttributeId firstInstance)
 
 qint32 CVornMotionAxisSettingsBase::InstanceAt(qint64 base, qint64 offset)
 {
+    // Instances counted from a base that is no index are no instances either.
     const qint64 index = base + offset;
-    if (index < 0 || index > std::numeric_limits<qint32>::max())
+    if (base < 0 || index < 0 || index > std::numeric_limits<qint32>::max())
         return -1;
     return qint32(index);
 }
 
 void CVornMotionAxisSettingsBase::InitializeProperties()
 {
-    for (UIProperty *property : std::as_const(properties)) {
-        const quint32 index = IndexOf(property);
-        property->UpdateVisibility(index, db);
-        property->FillItems(db, changeList, index);
-    }
+    for (UIProperty *property : std::as_const(properties))
+        ShowInstanceOf(property);
+    for (const auto &line : ioLines)
+        line->ShowLayout();
+}
+
+void CVornMotionAxisSettingsBase::ShowInstanceOf(UIProperty *property)
+{
+    const quint32 index = IndexOf(property);
+    property->UpdateVisibility(index, db);
+    property->FillItems(db, changeList, index);
+    if (!HasInstance(property))
+        property->Restrict(false, false);
 }
 
 void CVornMotionAxisSettingsBase::AttachDefaultActions()
@@ -245,7 +309,13 @@ void CVornMotionAxisSettingsBase::LoadProperties()
     CVornMotionLoadingGuard loading(changeList);
     LoadRanges();
     for (UIProperty *property : std::as_const(properties)) {
+        if (!HasInstance(property))
+            continue;
         const quint32 index = IndexOf(property);
+        // Items that follow another value (an I/O state its line's type) follow it on every
+        // load, whatever changed that value: an edit, a revert, a reset.
+        if (property->ItemsFollowValues())
+            property->FillItems(db, changeList, index);
         AttributeValue value = {};
         QString text;
         if (property->ValueKind() == UIProperty::StringValue)
@@ -254,6 +324,8 @@ void CVornMotionAxisSettingsBase::LoadProperties()
             GetValue(property->Attribute(), index, value);
         property->ShowValue(value, text);
     }
+    for (const auto &line : ioLines)
+        line->ShowPicture();
     if (!reloading)
         UpdateChangeMarks();
 }
@@ -276,8 +348,10 @@ void CVornMotionAxisSettingsBase::LoadRanges()
 
 void CVornMotionAxisSettingsBase::UpdateUnits()
 {
-    const bool shown = std::any_of(properties.cbegin(), properties.cend(),
-                                   [](const UIProperty *property) { return property->ShowsUnits(); });
+    const bool shown
+        = std::any_of(properties.cbegin(), properties.cend(), [](const UIProperty *property) {
+              return property->ShowsUnits();
+          });
     if (!shown)
         return;
     const QString units = GetDisplayUnits();
@@ -350,8 +424,7 @@ void CVornMotionAxisSettingsBase::SetValue(AttributeId attr, quint32 index,
     changeList->StoreValue(attr, index, stored);
 }
 
-qint32 CVornMotionAxisSettingsBase::GetMinimum(AttributeId attr, quint32 index,
-                                               AttributeValue &out)
+qint32 CVornMotionAxisSettingsBase::GetMinimum(AttributeId attr, quint32 index, AttributeValue &out)
 {
     out = AttributeValue();
     const qint32 status = db->GetAttributeMinimum(attr, index, &out);
@@ -360,8 +433,7 @@ qint32 CVornMotionAxisSettingsBase::GetMinimum(AttributeId attr, quint32 index,
     return status;
 }
 
-qint32 CVornMotionAxisSettingsBase::GetMaximum(AttributeId attr, quint32 index,
-                                               AttributeValue &out)
+qint32 CVornMotionAxisSettingsBase::GetMaximum(AttributeId attr, quint32 index, AttributeValue &out)
 {
     out = AttributeValue();
     const qint32 status = db->GetAttributeMaximum(attr, index, &out);
@@ -462,8 +534,10 @@ void CVornMotionAxisSettingsBase::on_coercedValueChanged(long attr, double curVa
     AttributeValue value;
     if (changeList->loading || !CoercedValue(attr, curValue, dataTypeDouble, value))
         return;
-    // An edit lands at the index its box shows.
+    // An edit lands at the index its box shows, and nowhere while the box shows no instance.
     const UIProperty *binding = PropertyOfWidget(sender());
+    if (binding && !HasInstance(binding))
+        return;
     SetValue(AttributeId(attr), binding ? IndexOf(binding) : 0, value);
 }
 

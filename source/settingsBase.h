@@ -13,7 +13,9 @@
 #include <QVector>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace IoStates {
 struct StateKind;
@@ -22,6 +24,7 @@ struct StateKind;
 class CCoercingSpinBox;
 class CVornMotionAxisSettings;
 class CVornMotionChangeMarks;
+class CVornMotionIoLine;
 class CVornMotionSectionTable;
 class CVornMotionSettingIndex;
 class CVornMotionWheelGuard;
@@ -40,6 +43,8 @@ typedef qint32 i32;
 class CVornMotionAxisSettingsBase : public QWidget
 {
     Q_OBJECT
+    // A line declared by a page stores and shows through the page, as the page's slots do.
+    friend class CVornMotionIoLine;
 
 public:
     // What UpdateActiveStatePicture shows and where.
@@ -58,8 +63,8 @@ public:
     };
 
     CVornMotionAxisSettingsBase(nVornMCPCD100::iMotionConfigurationDatabase *db,
-                                CVornMotionChangeList *changeList,
-                                CVornMotionAxisSettings *dialog, QWidget *parent);
+                                CVornMotionChangeList *changeList, CVornMotionAxisSettings *dialog,
+                                QWidget *parent);
     ~CVornMotionAxisSettingsBase() override;
 
     using EditTexts = CVornMotionEditTexts;
@@ -74,6 +79,9 @@ public:
     void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area);
     // Runs the page's own checks again on what it shows: after edits were taken back.
     virtual void RecheckProblems();
+    // After edits were taken back: stores again what the page derives from the edits still
+    // pending, so that no pending value contradicts another. Stores nothing when none does.
+    virtual void ReconcileDerivedEdits();
 
     void UpdateActiveStatePicture(ActiveStatePicture picture, QWidget *inactiveLabel);
     // Lets the box's finished edits reach on_coercedValueChanged, once however often it is called.
@@ -111,14 +119,12 @@ protected:
     virtual void DeleteProperties();
     virtual qint32 MapActiveStateValue(nVornMCPCD100::AttributeId attr, quint32 index,
                                        qint32 &value);
-    virtual qint32 MapSafeStateValue(nVornMCPCD100::AttributeId attr, quint32 index,
-                                     qint32 &value);
+    virtual qint32 MapSafeStateValue(nVornMCPCD100::AttributeId attr, quint32 index, qint32 &value);
     virtual qint32 GetDefaultValue(nVornMCPCD100::AttributeId attr, quint32 index,
                                    nVornMCPCD100::AttributeValue &out);
     virtual qint32 GetResetValue(nVornMCPCD100::AttributeId attr, quint32 index,
                                  nVornMCPCD100::AttributeValue &out);
-    virtual QString GetStringValue(nVornMCPCD100::AttributeId attr, quint32 index,
-                                   qint32 capacity);
+    virtual QString GetStringValue(nVornMCPCD100::AttributeId attr, quint32 index, qint32 capacity);
     virtual void GetValue(nVornMCPCD100::AttributeId attr, quint32 index,
                           nVornMCPCD100::AttributeValue &out);
     virtual void SetStringValue(nVornMCPCD100::AttributeId attr, quint32 index,
@@ -131,8 +137,8 @@ protected:
                               nVornMCPCD100::AttributeValue &out);
     virtual QString GetDisplayUnits();
     virtual QString GetFeedbackUnits();
-    virtual void FillEnumComboBox(nVornMCPCD100::AttributeId attr, quint32 index,
-                                  const qint32 *ids, QComboBox *combo);
+    virtual void FillEnumComboBox(nVornMCPCD100::AttributeId attr, quint32 index, const qint32 *ids,
+                                  QComboBox *combo);
     virtual void FillActiveStateComboBox(nVornMCPCD100::AttributeId stateAttr, quint32 index,
                                          QComboBox *combo);
     virtual void FillSafeStateComboBox(nVornMCPCD100::AttributeId safeAttr, quint32 index,
@@ -142,8 +148,7 @@ protected:
     virtual void OnSafeStateTypeChanged(nVornMCPCD100::AttributeId typeAttr, quint32 index,
                                         QComboBox *safeCombo, bool reload);
     virtual void ShowSafeStatePictures(nVornMCPCD100::AttributeValue safe,
-                                       nVornMCPCD100::AttributeValue state, QWidget *a,
-                                       QWidget *b);
+                                       nVornMCPCD100::AttributeValue state, QWidget *a, QWidget *b);
     virtual bool IsCountsPerUnitPending();
     virtual double GetCountsPerUnit();
     virtual double GetStoredCountsPerUnit();
@@ -190,11 +195,23 @@ protected:
 
     // Appends a binding to the property table; the page owns it from then on.
     void AddProperty(UIProperty *property);
+    // Declares an I/O line the page shows; the page owns it. Its bindings are added at once,
+    // its layout, title and picture follow every initialization, instance switch and load.
+    CVornMotionIoLine *AddIoLine(const CVornMotionIoLine &line, const qint32 *types);
+    // Shows another instance for the bindings that take their index from `indexSource`: the
+    // index is set, and the database's support, read-only answers and items for the new
+    // instance apply before its values load.
+    void SelectInstance(int indexSource, qint32 index);
+    // A page's own show and enable rule for the binding of `widget`, on top of the database's
+    // answers: it can hide or disable more, never less.
+    void RestrictBinding(const QWidget *widget, bool shown, bool enabled = true);
+    // Opens or closes the page's problem: the dialog shows `message` and blocks OK while open.
+    void ReportProblem(bool open, const QString &message);
     // The attribute index a binding uses, by its index source.
     quint32 IndexOf(const UIProperty *property) const;
-    // Refills every binding's items at the index it uses now, with `loading` set: after the
-    // page has switched to another instance.
-    void RefillItems();
+    // False while the binding's index source points at no instance (a first instance below 0):
+    // the binding is hidden, loads nothing and stores nothing.
+    bool HasInstance(const UIProperty *property) const;
     // The page lists instances from the index that `firstInstance` holds: both the base and the
     // instance shown start there.
     void StartInstancesAt(nVornMCPCD100::AttributeId firstInstance);
@@ -206,6 +223,9 @@ protected:
     virtual QString InstanceName(const UIProperty *binding, quint32 index) const;
     // The indices at which the page can show `binding`: one per instance it lists.
     virtual QVector<quint32> Instances(const UIProperty *binding) const;
+    // Whether the page can show `binding` at `index` at all: the database supports it there,
+    // the page's own rule does not hide it, and no section table leaves its section out.
+    virtual bool CanShow(const UIProperty *binding, quint32 index) const;
     // Turns the page to the section (and instance) in which `binding` shows `index`. The base
     // turns the section tables attached with AttachSections.
     virtual void ShowSettingAt(const UIProperty *binding, quint32 index);
@@ -238,6 +258,8 @@ private:
     UIProperty *PropertyOfAction(const QObject *action) const;
     const UIProperty *PropertyOfWidget(const QObject *widget) const;
     bool IsScaled(nVornMCPCD100::AttributeId attr, quint32 index);
+    // The binding's support, read-only answer and items at the index it uses now.
+    void ShowInstanceOf(UIProperty *property);
     void UpdateChangeMarks();
     QLabel *CaptionOf(const UIProperty *binding) const;
     // The stored and the pending value of a binding at `index`, as its widget shows them.
@@ -252,6 +274,7 @@ private:
     // Set while on_updateControls reloads the page: it updates the marks once, at its end.
     bool reloading = false;
     QVector<QPair<CVornMotionSectionTable *, QStackedWidget *>> sectionStacks;
+    std::vector<std::unique_ptr<CVornMotionIoLine>> ioLines;
 };
 
 #endif

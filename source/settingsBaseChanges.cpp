@@ -77,8 +77,8 @@ void CVornMotionAxisSettingsBase::AddSettingsTo(CVornMotionSettingIndex &index, 
             continue;
         const AttributeId attr = binding->Attribute();
         for (const quint32 instance : Instances(binding)) {
-            // A setting bound in two layouts is one setting; one the axis lacks is none.
-            if (added.contains({attr, instance}) || !db->IsAttributeSupported(attr, instance))
+            // A setting bound in two layouts is one setting; one the page never shows is none.
+            if (added.contains({attr, instance}) || !CanShow(binding, instance))
                 continue;
             added.insert({attr, instance});
             index.Add({pageId, area, attr, instance, GetDisplayNameOrId(attr),
@@ -91,6 +91,21 @@ void CVornMotionAxisSettingsBase::AddSettingsTo(CVornMotionSettingIndex &index, 
 QVector<quint32> CVornMotionAxisSettingsBase::Instances(const UIProperty *binding) const
 {
     return {IndexOf(binding)};
+}
+
+bool CVornMotionAxisSettingsBase::CanShow(const UIProperty *binding, quint32 index) const
+{
+    const QVector<QWidget *> widgets = binding->Widgets();
+    if (widgets.isEmpty() || !binding->IsShown()
+        || !db->IsAttributeSupported(binding->Attribute(), index))
+        return false;
+    for (const auto &sections : sectionStacks) {
+        const int page
+            = sections.second ? StackPageHolding(sections.second, widgets.constFirst()) : -1;
+        if (page >= 0 && !sections.first->ListsStackPage(page))
+            return false;
+    }
+    return true;
 }
 
 void CVornMotionAxisSettingsBase::RecheckProblems()
@@ -108,8 +123,8 @@ void CVornMotionAxisSettingsBase::ShowSettingAt(const UIProperty *binding, quint
     if (widgets.isEmpty())
         return;
     for (const auto &sections : std::as_const(sectionStacks)) {
-        const int page = sections.second ? StackPageHolding(sections.second, widgets.constFirst())
-                                         : -1;
+        const int page
+            = sections.second ? StackPageHolding(sections.second, widgets.constFirst()) : -1;
         if (page >= 0)
             sections.first->SelectStackPage(page);
     }
@@ -128,8 +143,8 @@ void CVornMotionAxisSettingsBase::UpdateChangeMarks()
         return;
     for (const UIProperty *binding : std::as_const(properties)) {
         const quint32 index = IndexOf(binding);
-        const std::optional<CVornMotionChangeList::PendingEdit> edit =
-            changeList->PendingEditOf(binding->Attribute(), index);
+        const std::optional<CVornMotionChangeList::PendingEdit> edit
+            = changeList->PendingEditOf(binding->Attribute(), index);
         if (!edit)
             continue;
         const EditTexts texts = ValueTexts(binding, index, *edit);
@@ -166,9 +181,9 @@ CVornMotionAxisSettingsBase::ValueTexts(const UIProperty *binding, quint32 index
 {
     EditTexts texts;
     if (edit.isString) {
-        const std::optional<QString> stored = CVornMotionValueReader(db, changeList)
-                                                  .ReadStoredString(edit.id, index,
-                                                                    storedTextCapacity);
+        const std::optional<QString> stored
+            = CVornMotionValueReader(db, changeList)
+                  .ReadStoredString(edit.id, index, storedTextCapacity);
         texts.stored = stored ? *stored : tr("(unreadable)");
         texts.pending = edit.text;
         return texts;

@@ -192,11 +192,20 @@ void CVornMotionAxisSettings::RevertAllEdits()
 
 void CVornMotionAxisSettings::ReviewAfterRevert()
 {
+    // The areas, buttons and picture follow the axis type and loop mode now pending or stored.
+    navigation->SetupStaticUI();
+    const QVector<CVornMotionAxisSettingsBase *> pages = navigation->CreatedPages();
+    for (CVornMotionAxisSettingsBase *page : pages)
+        page->ReconcileDerivedEdits();
     emit UpdateRequired();
-    for (CVornMotionAxisSettingsBase *page : navigation->CreatedPages())
+    for (CVornMotionAxisSettingsBase *page : pages)
         page->RecheckProblems();
-    if (openProblems.IsOpen(this))
+    // The loop rule holds for the axis type that is current now.
+    const CVornMotionValueReader reader(database, changeList);
+    if (reader.ReadInteger(axisType, 0) == servoAxis)
         CheckServoLoopPeriod();
+    else if (openProblems.IsOpen(this))
+        ReportLoopRuleProblem(false);
 }
 
 CVornMotionAxisSettings *CVornMotionAxisSettings::FromHostPointer(QDialog *dialog)

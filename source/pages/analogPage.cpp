@@ -69,8 +69,8 @@ void CVornMotionAxisSettingsAnalog::LoadProperties()
 
 QString CVornMotionAxisSettingsAnalog::InstanceName(const UIProperty *, quint32 index) const
 {
-    const QTableWidgetItem *item =
-        index < quint32(inputs.RowCount()) ? ui.analogTable->item(int(index), 0) : nullptr;
+    const QTableWidgetItem *item
+        = index < quint32(inputs.RowCount()) ? ui.analogTable->item(int(index), 0) : nullptr;
     return item ? item->text() : QString();
 }
 
@@ -92,9 +92,7 @@ void CVornMotionAxisSettingsAnalog::on_analogTable_currentCellChanged(int curren
 {
     if (inputs.StackPageOf(currentRow) < 0)
         return;
-    instanceIndex = currentRow;
-    RefillItems();
-    LoadProperties();
+    SelectInstance(UIProperty::InstanceIndex, currentRow);
 }
 
 void CVornMotionAxisSettingsAnalog::on_AIInverted_toggled(bool curState)

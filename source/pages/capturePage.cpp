@@ -1,6 +1,5 @@
 #include "capturePage.h"
 
-#include "properties/uiPropertyActiveStateComboBox.h"
 #include "properties/uiPropertyDoubleComboBox.h"
 #include "properties/uiPropertyIntegerComboBox.h"
 
@@ -28,7 +27,6 @@ CVornMotionAxisSettingsCapture::CVornMotionAxisSettingsCapture(
     : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
 {
     ui.setupUi(this);
-    ui.captureStack->setCurrentIndex(0);
     RunConstructionSequence();
 }
 
@@ -37,36 +35,24 @@ void CVornMotionAxisSettingsCapture::CreateProperties()
     const QString none;
     AddProperty(new UIPropertyIntegerComboBox(edge, ui.ccpLabelCaptureEdge, edges, 0, none,
                                               ui.ccpCaptureEdge));
-    AddProperty(new UIPropertyActiveStateComboBox(activeState, ui.ccpLabelCaptureActiveState, 0,
-                                                  none, ui.ccpCaptureActiveState));
-    AddProperty(new UIPropertyActiveStateComboBox(activeState, ui.ccpLabelCaptureActiveState_Drive,
-                                                  0, none, ui.ccpCaptureActiveState_Drive));
-    AddProperty(new UIPropertyIntegerComboBox(inputType, ui.ccpLabelCaptureInputType, inputTypes, 0,
-                                              none, ui.ccpCaptureInputType));
+    // The form's caption objects carry each other's word: the word decides where a caption sits.
+    input
+        = AddIoLine({this,
+                     {inputType, activeState, 0, filter, inputName, UIProperty::FixedIndex},
+                     {ui.ccpCaptureInputType, ui.ccpLabelCaptureInputType, ui.ccpCaptureActiveState,
+                      ui.ccpLabelCaptureActiveState, ui.ccpCaptureActiveState_Drive,
+                      ui.ccpLabelCaptureActiveState_Drive, nullptr, nullptr, ui.capturePicture,
+                      ui.label_inactiveCap, ui.label_activeCap, nullptr, nullptr, ui.captureStack,
+                      ui.captureHardwareGroup, tr("Capture Input (%1)"), tr("Capture Input")}},
+                    inputTypes);
     AddProperty(new UIPropertyDoubleComboBox(filter, ui.ccpLabelCaptureFilterFreq, filters, 0, none,
                                              ui.ccpCaptureFilterFreq));
-}
-
-void CVornMotionAxisSettingsCapture::InitializeProperties()
-{
-    CVornMotionAxisSettingsBase::InitializeProperties();
-    ui.captureStack->setCurrentIndex(IsDriveLayout(activeState, inputType, filter, 0) ? 1 : 0);
-    TitleWithStoredName(ui.captureHardwareGroup, tr("Capture Input"), inputName);
 }
 
 void CVornMotionAxisSettingsCapture::LoadProperties()
 {
     CVornMotionAxisSettingsBase::LoadProperties();
-    ShowInputPicture();
     ShowEdgePicture();
-}
-
-// The form's caption objects carry each other's word: the word decides where a caption sits.
-void CVornMotionAxisSettingsCapture::ShowInputPicture()
-{
-    UpdateActiveStatePicture({ui.capturePicture, ui.label_inactiveCap, nullptr, nullptr,
-                              activeState, 0, 0, inputType, 0, 0},
-                             ui.label_activeCap);
 }
 
 void CVornMotionAxisSettingsCapture::ShowEdgePicture()
@@ -79,12 +65,6 @@ void CVornMotionAxisSettingsCapture::ShowEdgePicture()
                    : QStringLiteral(":/images/captureActiveHighTransitionInactive.png"));
 }
 
-void CVornMotionAxisSettingsCapture::StoreActiveState(const QComboBox *combo, int curIndex)
-{
-    if (StoreSelectedId(activeState, 0, combo, curIndex))
-        ShowInputPicture();
-}
-
 void CVornMotionAxisSettingsCapture::on_ccpCaptureEdge_currentIndexChanged(int curIndex)
 {
     if (StoreSelectedId(edge, 0, ui.ccpCaptureEdge, curIndex))
@@ -93,22 +73,18 @@ void CVornMotionAxisSettingsCapture::on_ccpCaptureEdge_currentIndexChanged(int c
 
 void CVornMotionAxisSettingsCapture::on_ccpCaptureActiveState_currentIndexChanged(int curIndex)
 {
-    StoreActiveState(ui.ccpCaptureActiveState, curIndex);
+    input->StoreActiveState(ui.ccpCaptureActiveState, curIndex);
 }
 
 void CVornMotionAxisSettingsCapture::on_ccpCaptureActiveState_Drive_currentIndexChanged(
     int curIndex)
 {
-    StoreActiveState(ui.ccpCaptureActiveState_Drive, curIndex);
+    input->StoreActiveState(ui.ccpCaptureActiveState_Drive, curIndex);
 }
 
 void CVornMotionAxisSettingsCapture::on_ccpCaptureInputType_currentIndexChanged(int curIndex)
 {
-    if (!StoreSelectedId(inputType, 0, ui.ccpCaptureInputType, curIndex))
-        return;
-    OnActiveStateTypeChanged(inputType, 0, ui.ccpCaptureActiveState, true);
-    OnActiveStateTypeChanged(inputType, 0, ui.ccpCaptureActiveState_Drive, true);
-    ShowInputPicture();
+    input->StoreType(curIndex);
 }
 
 void CVornMotionAxisSettingsCapture::on_ccpCaptureFilterFreq_currentIndexChanged(int curIndex)

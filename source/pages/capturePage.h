@@ -1,6 +1,7 @@
 #ifndef VORNAC_CAPTUREPAGE_H
 #define VORNAC_CAPTUREPAGE_H
 
+#include "ioLine.h"
 #include "settingsBase.h"
 
 #include "ui_capture.h"
@@ -25,15 +26,13 @@ private slots:
 
 protected:
     void CreateProperties() override;
-    void InitializeProperties() override;
     void LoadProperties() override;
 
 private:
-    void StoreActiveState(const QComboBox *combo, int curIndex);
-    void ShowInputPicture();
     void ShowEdgePicture();
 
     Ui::CVornMotionAxisSettingsCaptureClass ui;
+    CVornMotionIoLine *input = nullptr;
 };
 
 #endif

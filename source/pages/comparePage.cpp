@@ -1,10 +1,8 @@
 #include "comparePage.h"
 
-#include "properties/uiPropertyActiveStateComboBox.h"
 #include "properties/uiPropertyDoubleComboBox.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "properties/uiPropertyIntegerComboBox.h"
-#include "properties/uiPropertySafeStateComboBox.h"
 
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
@@ -58,60 +56,36 @@ void CVornMotionAxisSettingsCompare::CreateProperties()
                                             ui.ccpCompareWindow));
     AddProperty(new UIPropertyDoubleComboBox(pulseWidth, ui.ccpLabelComparePulseWidth, pulseWidths,
                                              0, none, ui.ccpComparePulseWidth));
-    AddProperty(new UIPropertySafeStateComboBox(safeState, ui.ccpLabelCompareSafestate, 0, none,
-                                                ui.ccpCompareSafestate));
-    AddProperty(new UIPropertyActiveStateComboBox(activeState, ui.ccpLabelCompareActiveState, 0,
-                                                  none, ui.ccpCompareActiveState));
-    AddProperty(new UIPropertyIntegerComboBox(outputType, ui.ccpLabelCompareOutputType, outputTypes,
-                                              0, none, ui.ccpCompareOutputType));
-}
-
-void CVornMotionAxisSettingsCompare::InitializeProperties()
-{
-    CVornMotionAxisSettingsBase::InitializeProperties();
-    TitleWithStoredName(ui.compareHardwareGroup, tr("Compare Output"), outputName);
-    ShowPulseWidth();
+    output = AddIoLine(
+        {this,
+         {outputType, activeState, safeState, safeState, outputName, UIProperty::FixedIndex},
+         {ui.ccpCompareOutputType, ui.ccpLabelCompareOutputType, ui.ccpCompareActiveState,
+          ui.ccpLabelCompareActiveState, nullptr, nullptr, ui.ccpCompareSafestate,
+          ui.ccpLabelCompareSafestate, ui.ccpComparePicture, ui.label_activeCom,
+          ui.label_inactiveCom, ui.label_SafeStateCom, ui.label_SafeState2Com, nullptr,
+          ui.compareHardwareGroup, tr("Compare Output (%1)"), tr("Compare Output")}},
+        outputTypes);
 }
 
 void CVornMotionAxisSettingsCompare::LoadProperties()
 {
     CVornMotionAxisSettingsBase::LoadProperties();
-    ShowPulseWidth();
-    ShowPictures();
+    ShowAction();
 }
 
 // Only the pulse action has a width.
-void CVornMotionAxisSettingsCompare::ShowPulseWidth()
+void CVornMotionAxisSettingsCompare::ShowAction()
 {
     AttributeValue value;
     GetValue(action, 0, value);
-    const bool pulse = value.integerValue == pulseAction;
-    ui.ccpComparePulseWidth->setVisible(pulse);
-    ui.ccpLabelComparePulseWidth->setVisible(pulse);
-}
-
-void CVornMotionAxisSettingsCompare::ShowPictures()
-{
-    UpdateActiveStatePicture({ui.ccpComparePicture, ui.label_activeCom, ui.label_SafeStateCom,
-                              ui.label_SafeState2Com, 0, activeState, safeState, 0, outputType, 1},
-                             ui.label_inactiveCom);
-    AttributeValue value;
-    GetValue(action, 0, value);
+    RestrictBinding(ui.ccpComparePulseWidth, value.integerValue == pulseAction);
     SetPicture(ui.ccpCompareActionPicture, ActionPicture(value.integerValue));
-}
-
-void CVornMotionAxisSettingsCompare::StoreActiveState(const QComboBox *combo, int curIndex)
-{
-    if (StoreSelectedId(activeState, 0, combo, curIndex))
-        ShowPictures();
 }
 
 void CVornMotionAxisSettingsCompare::on_ccpCompareAction_currentIndexChanged(int curIndex)
 {
-    if (!StoreSelectedId(action, 0, ui.ccpCompareAction, curIndex))
-        return;
-    ShowPictures();
-    ShowPulseWidth();
+    if (StoreSelectedId(action, 0, ui.ccpCompareAction, curIndex))
+        ShowAction();
 }
 
 void CVornMotionAxisSettingsCompare::on_ccpComparePulseWidth_currentIndexChanged(int curIndex)
@@ -121,27 +95,22 @@ void CVornMotionAxisSettingsCompare::on_ccpComparePulseWidth_currentIndexChanged
 
 void CVornMotionAxisSettingsCompare::on_ccpCompareActiveState_currentIndexChanged(int curIndex)
 {
-    StoreActiveState(ui.ccpCompareActiveState, curIndex);
+    output->StoreActiveState(ui.ccpCompareActiveState, curIndex);
 }
 
 void CVornMotionAxisSettingsCompare::on_ccpCompareActiveState_Drive_currentIndexChanged(
     int curIndex)
 {
-    StoreActiveState(findChild<QComboBox *>(QStringLiteral("ccpCompareActiveState_Drive")),
-                     curIndex);
+    output->StoreActiveState(findChild<QComboBox *>(QStringLiteral("ccpCompareActiveState_Drive")),
+                             curIndex);
 }
 
 void CVornMotionAxisSettingsCompare::on_ccpCompareOutputType_currentIndexChanged(int curIndex)
 {
-    if (!StoreSelectedId(outputType, 0, ui.ccpCompareOutputType, curIndex))
-        return;
-    OnActiveStateTypeChanged(outputType, 0, ui.ccpCompareActiveState, true);
-    OnSafeStateTypeChanged(outputType, 0, ui.ccpCompareSafestate, true);
-    ShowPictures();
+    output->StoreType(curIndex);
 }
 
 void CVornMotionAxisSettingsCompare::on_ccpCompareSafestate_currentIndexChanged(int curIndex)
 {
-    if (StoreSelectedId(safeState, 0, ui.ccpCompareSafestate, curIndex))
-        ShowPictures();
+    output->StoreSafeState(curIndex);
 }

@@ -1,6 +1,7 @@
 #ifndef VORNAC_COMPAREPAGE_H
 #define VORNAC_COMPAREPAGE_H
 
+#include "ioLine.h"
 #include "settingsBase.h"
 
 #include "ui_compare.h"
@@ -29,15 +30,14 @@ private slots:
 
 protected:
     void CreateProperties() override;
-    void InitializeProperties() override;
     void LoadProperties() override;
 
 private:
-    void StoreActiveState(const QComboBox *combo, int curIndex);
-    void ShowPictures();
-    void ShowPulseWidth();
+    // The action's picture, and the pulse width where the action is a pulse.
+    void ShowAction();
 
     Ui::CVornMotionAxisSettingsCompareClass ui;
+    CVornMotionIoLine *output = nullptr;
 };
 
 #endif

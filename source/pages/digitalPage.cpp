@@ -3,11 +3,9 @@
 #include "dioMappingDelegate.h"
 #include "displayTexts.h"
 #include "loadingGuard.h"
-#include "properties/uiPropertyActiveStateComboBox.h"
 #include "properties/uiPropertyDoubleComboBox.h"
-#include "properties/uiPropertyIntegerComboBox.h"
-#include "properties/uiPropertySafeStateComboBox.h"
 #include "settingsMain.h"
+#include "valueReader.h"
 
 #include <QHeaderView>
 #include <QHash>
@@ -51,7 +49,7 @@ const LineIds &IdsOf(bool output)
 bool IsOutputSetting(AttributeId attr)
 {
     return attr == outputIds.name || attr == outputIds.suffix || attr == outputIds.mapping
-        || attr == outputIds.activeState || attr == outputIds.type || attr == outputSafeState;
+           || attr == outputIds.activeState || attr == outputIds.type || attr == outputSafeState;
 }
 
 const qint32 inputTypes[] = {0xA30079, 0xA3007A, 0xA10075, 0xA10076, 0};
@@ -78,8 +76,8 @@ const char *const duplicateMessage
 CVornMotionAxisSettingsDigital::CVornMotionAxisSettingsDigital(
     nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
     CVornMotionAxisSettings *dialog, QWidget *parent)
-    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
-    , delegate(new CVornMotionDIOMappingDelegate(this))
+    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent),
+      delegate(new CVornMotionDIOMappingDelegate(this))
 {
     ui.setupUi(this);
     ui.dioMappingTable->setItemDelegateForColumn(mappingColumn, delegate);
@@ -101,25 +99,27 @@ qint32 CVornMotionAxisSettingsDigital::ReadLineCount(AttributeId attr) const
 void CVornMotionAxisSettingsDigital::CreateProperties()
 {
     const int line = UIProperty::InstanceIndex;
-    const QString none;
     AddProperty(new UIPropertyDoubleComboBox(inputFilter, ui.dioLabelDIFilterFreq, inputFilters,
-                                             line, none, ui.dioDIFilterFreq));
-    AddProperty(new UIPropertyActiveStateComboBox(inputIds.activeState, ui.dioDILabelActiveState,
-                                                  line, none, ui.dioDIActiveState));
-    AddProperty(new UIPropertyActiveStateComboBox(inputIds.activeState,
-                                                  ui.dioDILabelActiveState_Drive, line, none,
-                                                  ui.dioDIActiveState_Drive));
-    AddProperty(new UIPropertyIntegerComboBox(inputIds.type, ui.dioDILabelDIOType, inputTypes, line,
-                                              none, ui.dioDIType));
-    AddProperty(new UIPropertyActiveStateComboBox(outputIds.activeState, ui.dioDOLabelActiveState,
-                                                  line, none, ui.dioDOActiveState));
-    AddProperty(new UIPropertyActiveStateComboBox(outputIds.activeState,
-                                                  ui.dioDOLabelActiveState_Drive, line, none,
-                                                  ui.dioDOActiveState_Drive));
-    AddProperty(new UIPropertySafeStateComboBox(outputSafeState, ui.dioLabelDOSafeState, line, none,
-                                                ui.dioDOSafeState));
-    AddProperty(new UIPropertyIntegerComboBox(outputIds.type, ui.dioDOLabelDIOType, outputTypes,
-                                              line, none, ui.dioDOType));
+                                             line, QString(), ui.dioDIFilterFreq));
+    const QString titleWithName = tr("%1 Settings");
+    input = AddIoLine(
+        {this,
+         {inputIds.type, inputIds.activeState, 0, inputFilter, inputIds.name, line},
+         {ui.dioDIType, ui.dioDILabelDIOType, ui.dioDIActiveState, ui.dioDILabelActiveState,
+          ui.dioDIActiveState_Drive, ui.dioDILabelActiveState_Drive, nullptr, nullptr,
+          ui.dioDIPicture, ui.label_activeDI, ui.label_inactiveDI, nullptr, nullptr, ui.DIStack,
+          ui.DIGroupBox, titleWithName, titleWithName.arg(QString())}},
+        inputTypes);
+    output = AddIoLine(
+        {this,
+         {outputIds.type, outputIds.activeState, outputSafeState, outputSafeState, outputIds.name,
+          line},
+         {ui.dioDOType, ui.dioDOLabelDIOType, ui.dioDOActiveState, ui.dioDOLabelActiveState,
+          ui.dioDOActiveState_Drive, ui.dioDOLabelActiveState_Drive, ui.dioDOSafeState,
+          ui.dioLabelDOSafeState, ui.dioDOPicture, ui.label_activeDO, ui.label_inactiveDO,
+          ui.label_SafeStateA, ui.label_SafeStateIA, ui.DOStack, ui.DOGroupBox, titleWithName,
+          titleWithName.arg(QString())}},
+        outputTypes);
 }
 
 void CVornMotionAxisSettingsDigital::InitializeProperties()
@@ -135,11 +135,12 @@ void CVornMotionAxisSettingsDigital::InitializeProperties()
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
 
     StartInstancesAt(firstLine);
+    if (instanceBase < 0)
+        digitalInputCount = digitalOutputCount = 0;
     // An axis without inputs starts on its first output.
     outputSection = digitalInputCount == 0 && digitalOutputCount > 0;
     delegate->outputRows = outputSection;
     CVornMotionAxisSettingsBase::InitializeProperties();
-    ChooseLayouts();
     BuildTable();
 }
 
@@ -163,8 +164,7 @@ QString CVornMotionAxisSettingsDigital::LineName(bool output, quint32 index) con
     return item ? item->text() : QString();
 }
 
-QString CVornMotionAxisSettingsDigital::InstanceName(const UIProperty *binding,
-                                                    quint32 index) const
+QString CVornMotionAxisSettingsDigital::InstanceName(const UIProperty *binding, quint32 index) const
 {
     return LineName(IsOutputSetting(binding->Attribute()), index);
 }
@@ -207,7 +207,7 @@ CVornMotionAxisSettingsDigital::DescribeEdit(const CVornMotionChangeList::Pendin
 bool CVornMotionAxisSettingsDigital::ShowsSetting(AttributeId attr) const
 {
     return attr == inputIds.mapping || attr == outputIds.mapping
-        || CVornMotionAxisSettingsBase::ShowsSetting(attr);
+           || CVornMotionAxisSettingsBase::ShowsSetting(attr);
 }
 
 // A line whose function another page configures shows no settings here: its row stands in.
@@ -237,15 +237,6 @@ int CVornMotionAxisSettingsDigital::ShownRow() const
     return outputSection ? line + digitalInputCount : line;
 }
 
-void CVornMotionAxisSettingsDigital::ChooseLayouts()
-{
-    const quint32 index = quint32(instanceIndex);
-    ui.DIStack->setCurrentIndex(
-        IsDriveLayout(inputIds.activeState, inputIds.type, inputFilter, index) ? 1 : 0);
-    ui.DOStack->setCurrentIndex(
-        IsDriveLayout(outputIds.activeState, outputIds.type, outputSafeState, index) ? 1 : 0);
-}
-
 void CVornMotionAxisSettingsDigital::BuildTable()
 {
     QTableWidget *table = ui.dioMappingTable;
@@ -273,24 +264,28 @@ void CVornMotionAxisSettingsDigital::BuildTable()
 void CVornMotionAxisSettingsDigital::RefreshMappings()
 {
     const QSignalBlocker blocker(ui.dioMappingTable);
+    const CVornMotionValueReader reader(db, changeList);
     for (int row = 0; row < ui.dioMappingTable->rowCount(); ++row) {
         const Line line = LineOfRow(row);
-        AttributeValue mapping;
-        GetValue(IdsOf(line.output).mapping, quint32(line.index), mapping);
-        ShowMapping(row, mapping.integerValue);
+        AttributeValue mapping = {};
+        const bool readable
+            = reader.ReadValue(IdsOf(line.output).mapping, quint32(line.index), &mapping) >= 0;
+        ShowMapping(row, readable ? std::optional<qint32>(mapping.integerValue) : std::nullopt);
     }
 }
 
-void CVornMotionAxisSettingsDigital::ShowMapping(int row, qint32 mapping)
+// A mapping that cannot be read shows nothing and is no function: it conflicts with none.
+void CVornMotionAxisSettingsDigital::ShowMapping(int row, std::optional<qint32> mapping)
 {
     QTableWidgetItem *cell = ui.dioMappingTable->item(row, mappingColumn);
     if (!cell)
         return;
-    const QString text = GetDictionaryName(quint32(mapping));
+    const QString text = mapping ? GetDictionaryName(quint32(*mapping)) : QString();
     if (cell->text() != text)
         cell->setText(text);
-    if (cell->data(Qt::UserRole) != QVariant(mapping))
-        cell->setData(Qt::UserRole, mapping);
+    const QVariant data = mapping ? QVariant(*mapping) : QVariant();
+    if (cell->data(Qt::UserRole) != data)
+        cell->setData(Qt::UserRole, data);
 }
 
 void CVornMotionAxisSettingsDigital::FillMappingChoices(int row, QComboBox *combo)
@@ -306,13 +301,6 @@ void CVornMotionAxisSettingsDigital::LoadProperties()
 {
     CVornMotionAxisSettingsBase::LoadProperties();
     CVornMotionLoadingGuard loading(changeList);
-    const quint32 index = quint32(instanceIndex);
-    ui.DIGroupBox->setTitle(
-        tr("%1 Settings").arg(GetStringValue(inputIds.name, index, lineNameCapacity)));
-    ui.DOGroupBox->setTitle(
-        tr("%1 Settings").arg(GetStringValue(outputIds.name, index, lineNameCapacity)));
-    ShowInputPicture();
-    ShowOutputPicture();
     RefreshMappings();
     SelectStackPage();
 }
@@ -325,21 +313,6 @@ void CVornMotionAxisSettingsDigital::SelectStackPage()
     ui.digitalIOStack->setCurrentIndex(notePages.value(mapping.integerValue, ids.settingsPage));
 }
 
-void CVornMotionAxisSettingsDigital::ShowInputPicture()
-{
-    UpdateActiveStatePicture({ui.dioDIPicture, ui.label_activeDI, nullptr, nullptr,
-                              inputIds.activeState, 0, 0, inputIds.type, 0, 0},
-                             ui.label_inactiveDI);
-}
-
-void CVornMotionAxisSettingsDigital::ShowOutputPicture()
-{
-    UpdateActiveStatePicture({ui.dioDOPicture, ui.label_activeDO, ui.label_SafeStateA,
-                              ui.label_SafeStateIA, 0, outputIds.activeState, outputSafeState, 0,
-                              outputIds.type, 1},
-                             ui.label_inactiveDO);
-}
-
 void CVornMotionAxisSettingsDigital::on_dioMappingTable_currentCellChanged(int currentRow, int, int,
                                                                            int)
 {
@@ -349,10 +322,7 @@ void CVornMotionAxisSettingsDigital::on_dioMappingTable_currentCellChanged(int c
     const Line line = LineOfRow(currentRow);
     outputSection = line.output;
     delegate->outputRows = line.output;
-    instanceIndex = line.index;
-    RefillItems();
-    ChooseLayouts();
-    LoadProperties();
+    SelectInstance(UIProperty::InstanceIndex, line.index);
 }
 
 void CVornMotionAxisSettingsDigital::on_dioMappingTable_cellChanged(int row, int column)
@@ -374,69 +344,56 @@ void CVornMotionAxisSettingsDigital::CheckDuplicates()
     QTableWidget *table = ui.dioMappingTable;
     const QSignalBlocker blocker(table);
     QHash<qint32, int> linesPerMapping;
-    for (int row = 0; row < table->rowCount(); ++row)
-        ++linesPerMapping[table->item(row, mappingColumn)->data(Qt::UserRole).toInt()];
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QVariant mapping = table->item(row, mappingColumn)->data(Qt::UserRole);
+        if (mapping.isValid())
+            ++linesPerMapping[mapping.toInt()];
+    }
     bool duplicate = false;
     for (int row = 0; row < table->rowCount(); ++row) {
         QTableWidgetItem *cell = table->item(row, mappingColumn);
-        const qint32 mapping = cell->data(Qt::UserRole).toInt();
-        const bool conflict = !IsUnmapped(mapping) && linesPerMapping.value(mapping) > 1;
+        const QVariant data = cell->data(Qt::UserRole);
+        const qint32 mapping = data.toInt();
+        const bool conflict
+            = data.isValid() && !IsUnmapped(mapping) && linesPerMapping.value(mapping) > 1;
         cell->setBackground(conflict ? Qt::red : Qt::white);
         duplicate = duplicate || conflict;
     }
     if (duplicate) {
         if (QTableWidgetItem *edited = table->item(ShownRow(), mappingColumn))
             edited->setSelected(false);
-        dialog->SetInvalidSettingsText(tr(duplicateMessage));
     }
-    emit InvalidSettings(duplicate);
+    ReportProblem(duplicate, tr(duplicateMessage));
 }
 
 void CVornMotionAxisSettingsDigital::on_dioDIActiveState_currentIndexChanged(int curIndex)
 {
-    if (StoreSelectedId(inputIds.activeState, quint32(instanceIndex), ui.dioDIActiveState,
-                        curIndex))
-        ShowInputPicture();
+    input->StoreActiveState(ui.dioDIActiveState, curIndex);
 }
 
 void CVornMotionAxisSettingsDigital::on_dioDOActiveState_currentIndexChanged(int curIndex)
 {
-    if (StoreSelectedId(outputIds.activeState, quint32(instanceIndex), ui.dioDOActiveState,
-                        curIndex))
-        ShowOutputPicture();
+    output->StoreActiveState(ui.dioDOActiveState, curIndex);
 }
 
 void CVornMotionAxisSettingsDigital::on_dioDIActiveState_Drive_currentIndexChanged(int curIndex)
 {
-    StoreSelectedId(inputIds.activeState, quint32(instanceIndex), ui.dioDIActiveState_Drive,
-                    curIndex);
+    input->StoreActiveState(ui.dioDIActiveState_Drive, curIndex);
 }
 
 void CVornMotionAxisSettingsDigital::on_dioDOActiveState_Drive_currentIndexChanged(int curIndex)
 {
-    StoreSelectedId(outputIds.activeState, quint32(instanceIndex), ui.dioDOActiveState_Drive,
-                    curIndex);
+    output->StoreActiveState(ui.dioDOActiveState_Drive, curIndex);
 }
 
 void CVornMotionAxisSettingsDigital::on_dioDIType_currentIndexChanged(int curIndex)
 {
-    const quint32 index = quint32(instanceIndex);
-    if (!StoreSelectedId(inputIds.type, index, ui.dioDIType, curIndex))
-        return;
-    OnActiveStateTypeChanged(inputIds.type, index, ui.dioDIActiveState, true);
-    OnActiveStateTypeChanged(inputIds.type, index, ui.dioDIActiveState_Drive, true);
-    ShowInputPicture();
+    input->StoreType(curIndex);
 }
 
 void CVornMotionAxisSettingsDigital::on_dioDOType_currentIndexChanged(int curIndex)
 {
-    const quint32 index = quint32(instanceIndex);
-    if (!StoreSelectedId(outputIds.type, index, ui.dioDOType, curIndex))
-        return;
-    OnActiveStateTypeChanged(outputIds.type, index, ui.dioDOActiveState, true);
-    OnActiveStateTypeChanged(outputIds.type, index, ui.dioDOActiveState_Drive, true);
-    OnSafeStateTypeChanged(outputIds.type, index, ui.dioDOSafeState, true);
-    ShowOutputPicture();
+    output->StoreType(curIndex);
 }
 
 void CVornMotionAxisSettingsDigital::on_dioDIFilterFreq_currentIndexChanged(int curIndex)
@@ -446,6 +403,5 @@ void CVornMotionAxisSettingsDigital::on_dioDIFilterFreq_currentIndexChanged(int 
 
 void CVornMotionAxisSettingsDigital::on_dioDOSafeState_currentIndexChanged(int curIndex)
 {
-    if (StoreSelectedId(outputSafeState, quint32(instanceIndex), ui.dioDOSafeState, curIndex))
-        ShowOutputPicture();
+    output->StoreSafeState(curIndex);
 }

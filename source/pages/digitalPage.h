@@ -1,6 +1,7 @@
 #ifndef VORNAC_DIGITALPAGE_H
 #define VORNAC_DIGITALPAGE_H
 
+#include "ioLine.h"
 #include "settingsBase.h"
 
 #include "ui_digital.h"
@@ -67,15 +68,14 @@ private:
     void BuildTable();
     // Rewrites the mapping column from the settings, changed cells only.
     void RefreshMappings();
-    void ShowMapping(int row, qint32 mapping);
-    void ChooseLayouts();
+    void ShowMapping(int row, std::optional<qint32> mapping);
     void SelectStackPage();
     void CheckDuplicates();
-    void ShowInputPicture();
-    void ShowOutputPicture();
 
     Ui::CVornMotionAxisSettingsDigitalClass ui;
     CVornMotionDIOMappingDelegate *delegate;
+    CVornMotionIoLine *input = nullptr;
+    CVornMotionIoLine *output = nullptr;
     qint32 digitalInputCount = 0;
     qint32 digitalOutputCount = 0;
     bool outputSection = false;

@@ -70,12 +70,9 @@ void CVornMotionAxisSettingsDriveCommand::on_coercedValueChanged(long attr, doub
                                  ? curValue > ui.driveCommandNegTorqLimit->value()
                                  : curValue < ui.driveCommandPosTorqLimit->value();
         limitsUnordered = !ordered;
-        if (!ordered) {
-            dialog->SetInvalidSettingsText(tr(limitOrderMessage));
-            emit InvalidSettings(true);
+        ReportProblem(!ordered, tr(limitOrderMessage));
+        if (!ordered)
             return;
-        }
-        emit InvalidSettings(false);
     }
     CVornMotionAxisSettingsBase::on_coercedValueChanged(attr, curValue, dataTypeDouble);
 }

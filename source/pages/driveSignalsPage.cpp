@@ -1,9 +1,6 @@
 #include "driveSignalsPage.h"
 
-#include "properties/uiPropertyActiveStateComboBox.h"
 #include "properties/uiPropertyCheckbox.h"
-#include "properties/uiPropertyIntegerComboBox.h"
-#include "properties/uiPropertySafeStateComboBox.h"
 
 using nVornMCPCD100::AttributeId;
 
@@ -32,31 +29,16 @@ void CVornMotionAxisSettingsDriveSignals::CreateProperties()
 {
     const QString none;
     AddProperty(new UIPropertyCheckbox(used, nullptr, 0, none, ui.mtnDriveEnableEnabled));
-    AddProperty(new UIPropertyActiveStateComboBox(activeState, ui.mtnLabelDriveEnableActiveState, 0,
-                                                  none, ui.mtnDriveEnableActiveState));
-    AddProperty(new UIPropertyIntegerComboBox(outputType, ui.mtnLabelDriveEnableOutputType,
-                                              outputTypes, 0, none, ui.mtnDriveEnableOutputType));
-    AddProperty(new UIPropertySafeStateComboBox(safeState, ui.mtnLabelDriveEnableSafeState, 0, none,
-                                                ui.mtnDriveEnableSafeState));
-}
-
-void CVornMotionAxisSettingsDriveSignals::InitializeProperties()
-{
-    CVornMotionAxisSettingsBase::InitializeProperties();
-    TitleWithStoredName(ui.mtnGpboxDriveEnable, tr("Drive Enable Output"), outputName);
-}
-
-void CVornMotionAxisSettingsDriveSignals::LoadProperties()
-{
-    CVornMotionAxisSettingsBase::LoadProperties();
-    ShowPicture();
-}
-
-void CVornMotionAxisSettingsDriveSignals::ShowPicture()
-{
-    UpdateActiveStatePicture({ui.mtnDriveEnablePicture, ui.label_activeDE, ui.label_SafeStateDE,
-                              ui.label_SafeState2DE, 0, activeState, safeState, 0, outputType, 1},
-                             ui.label_inactiveDE);
+    output = AddIoLine(
+        {this,
+         {outputType, activeState, safeState, safeState, outputName, UIProperty::FixedIndex},
+         {ui.mtnDriveEnableOutputType, ui.mtnLabelDriveEnableOutputType,
+          ui.mtnDriveEnableActiveState, ui.mtnLabelDriveEnableActiveState, nullptr, nullptr,
+          ui.mtnDriveEnableSafeState, ui.mtnLabelDriveEnableSafeState, ui.mtnDriveEnablePicture,
+          ui.label_activeDE, ui.label_inactiveDE, ui.label_SafeStateDE, ui.label_SafeState2DE,
+          nullptr, ui.mtnGpboxDriveEnable, tr("Drive Enable Output (%1)"),
+          tr("Drive Enable Output")}},
+        outputTypes);
 }
 
 void CVornMotionAxisSettingsDriveSignals::on_mtnDriveEnableEnabled_toggled(bool curState)
@@ -67,23 +49,17 @@ void CVornMotionAxisSettingsDriveSignals::on_mtnDriveEnableEnabled_toggled(bool 
 void CVornMotionAxisSettingsDriveSignals::on_mtnDriveEnableActiveState_currentIndexChanged(
     int curIndex)
 {
-    if (StoreSelectedId(activeState, 0, ui.mtnDriveEnableActiveState, curIndex))
-        ShowPicture();
+    output->StoreActiveState(ui.mtnDriveEnableActiveState, curIndex);
 }
 
 void CVornMotionAxisSettingsDriveSignals::on_mtnDriveEnableOutputType_currentIndexChanged(
     int curIndex)
 {
-    if (!StoreSelectedId(outputType, 0, ui.mtnDriveEnableOutputType, curIndex))
-        return;
-    OnActiveStateTypeChanged(outputType, 0, ui.mtnDriveEnableActiveState, true);
-    OnSafeStateTypeChanged(outputType, 0, ui.mtnDriveEnableSafeState, true);
-    ShowPicture();
+    output->StoreType(curIndex);
 }
 
 void CVornMotionAxisSettingsDriveSignals::on_mtnDriveEnableSafeState_currentIndexChanged(
     int curIndex)
 {
-    if (StoreSelectedId(safeState, 0, ui.mtnDriveEnableSafeState, curIndex))
-        ShowPicture();
+    output->StoreSafeState(curIndex);
 }

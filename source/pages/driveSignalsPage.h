@@ -1,6 +1,7 @@
 #ifndef VORNAC_DRIVESIGNALSPAGE_H
 #define VORNAC_DRIVESIGNALSPAGE_H
 
+#include "ioLine.h"
 #include "settingsBase.h"
 
 #include "ui_driveSignals.h"
@@ -24,13 +25,10 @@ private slots:
 
 protected:
     void CreateProperties() override;
-    void InitializeProperties() override;
-    void LoadProperties() override;
 
 private:
-    void ShowPicture();
-
     Ui::CVornMotionAxisSettingsDriveSignalsClass ui;
+    CVornMotionIoLine *output = nullptr;
 };
 
 #endif

@@ -132,8 +132,7 @@ void CVornMotionAxisSettingsEncoder::UpdateCaptions()
     ui.encLabelActiveStateLineStateAL->setText(GetDictionaryName(activeLow));
 }
 
-QString CVornMotionAxisSettingsEncoder::InstanceName(const UIProperty *binding,
-                                                    quint32 index) const
+QString CVornMotionAxisSettingsEncoder::InstanceName(const UIProperty *binding, quint32 index) const
 {
     if (binding->IndexSource() != UIProperty::InstanceIndex)
         return QString();
@@ -174,7 +173,6 @@ void CVornMotionAxisSettingsEncoder::LoadProperties()
                                          CVornMotionUnitScale::UnitsTextCapacity);
     ui.encLabelCountsPerUnit->setText(
         GetDictionaryName(encoderCountsPerUnit).replace(QStringLiteral("Unit"), units));
-    RefillItems();
     CVornMotionAxisSettingsBase::LoadProperties();
     ShowPhasingPicture();
 }
@@ -185,17 +183,18 @@ void CVornMotionAxisSettingsEncoder::on_encoderTable_currentCellChanged(int curr
     if (changeList->loading || currentRow < 0 || currentRow >= sections.RowCount())
         return;
     const qint32 encoder = EncoderOfSection(sections.SectionOf(currentRow));
-    if (encoder >= 0)
+    if (encoder >= 0) {
         SelectEncoder(encoder);
-    else
-        ui.encoderStack->setCurrentIndex(velocityStackPage);
+        return;
+    }
+    ui.encoderStack->setCurrentIndex(velocityStackPage);
     LoadProperties();
 }
 
 void CVornMotionAxisSettingsEncoder::SelectEncoder(qint32 encoder)
 {
     ui.encoderStack->setCurrentIndex(encoderStackPage);
-    instanceIndex = InstanceAt(instanceBase, encoder);
+    SelectInstance(UIProperty::InstanceIndex, InstanceAt(instanceBase, encoder));
     RefreshEncoderWidgets();
 }
 

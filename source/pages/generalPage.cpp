@@ -24,8 +24,8 @@ const AttributeId dualLoop = 0xA300B7;
 const AttributeId loopLocation = 0xA3005E;
 
 const qint32 axisTypes[] = {servoAxis, stepperAxis, 0};
-const qint32 feedbackDevices[] = {noFeedback, firstEncoderFeedback, analogFeedback,
-                                  secondEncoderFeedback, 0};
+const qint32 feedbackDevices[]
+    = {noFeedback, firstEncoderFeedback, analogFeedback, secondEncoderFeedback, 0};
 const qint32 loopModes[] = {openLoop, closedLoop, 0xA30072, 0};
 
 } // namespace
@@ -48,8 +48,8 @@ void CVornMotionAxisSettingsGeneral::CreateProperties()
                                        ui.genChkboxActivateAxis));
     AddProperty(new UIPropertyIntegerComboBox(feedback, ui.genLabelFeedbackType, nullptr, 0,
                                               QString(), ui.genFeedbackType));
-    AddProperty(new UIPropertyIntegerSpinBox(watchdogTimeout, nullptr, 0, QString(),
-                                             ui.genCommTimeout));
+    AddProperty(
+        new UIPropertyIntegerSpinBox(watchdogTimeout, nullptr, 0, QString(), ui.genCommTimeout));
     AddProperty(new UIPropertyCheckbox(dualLoop, nullptr, 0, QString(), ui.genDualLoopEnabled));
 }
 
@@ -59,7 +59,7 @@ void CVornMotionAxisSettingsGeneral::LoadProperties()
         CVornMotionLoadingGuard loading(changeList);
         AttributeValue value;
         GetValue(axisEnabled, 0, value);
-        ui.genChkboxActivateAxis->setEnabled(value.booleanValue != 0);
+        RestrictBinding(ui.genChkboxActivateAxis, true, value.booleanValue != 0);
         GetValue(AxisIds::axisType, 0, value);
         axisType = value.integerValue;
         RefreshLoopModeAndFeedback();
@@ -139,10 +139,9 @@ void CVornMotionAxisSettingsGeneral::UpdateUnits()
     if (!source.isEmpty())
         ui.genLabelDisplayUnits->setText(source);
 
-    const QList<QPair<QLabel *, QString>> labels = {
-        {ui.genLabelDistanceUnits, units},
-        {ui.genLabelVelocityUnits, units + tr("/s")},
-        {ui.genLabelAcclUnits, units + tr("/s^2")}};
+    const QList<QPair<QLabel *, QString>> labels = {{ui.genLabelDistanceUnits, units},
+                                                    {ui.genLabelVelocityUnits, units + tr("/s")},
+                                                    {ui.genLabelAcclUnits, units + tr("/s^2")}};
     for (const auto &label : labels) {
         QFont font(label.first->font().family(), 8, QFont::Bold);
         font.setItalic(false);
@@ -175,10 +174,14 @@ void CVornMotionAxisSettingsGeneral::on_genAxisType_currentIndexChanged(int curI
     axisType = chosen;
     UpdateUnits();
     LoadProperties();
-    if (chosen == stepperAxis)
-        dialog->SelectStepperLoopPeriod();
-    else if (chosen == servoAxis)
-        dialog->CheckServoLoopPeriod();
+    {
+        // The loop period a stepper gets goes with its type: a revert takes both back.
+        const CVornMotionChangeList::Derivation derived(changeList, AxisIds::axisType, 0);
+        if (chosen == stepperAxis)
+            dialog->SelectStepperLoopPeriod();
+        else if (chosen == servoAxis)
+            dialog->CheckServoLoopPeriod();
+    }
     emit AxisTypeOrLoopModeChanged();
 }
 

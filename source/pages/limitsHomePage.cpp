@@ -1,6 +1,5 @@
 #include "limitsHomePage.h"
 
-#include "properties/uiPropertyActiveStateComboBox.h"
 #include "properties/uiPropertyCheckbox.h"
 #include "properties/uiPropertyDoubleComboBox.h"
 #include "properties/uiPropertyIntegerComboBox.h"
@@ -22,75 +21,6 @@ CVornMotionAxisSettingsLimitsHome::CVornMotionAxisSettingsLimitsHome(
     : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
 {
     ui.setupUi(this);
-    switches[Forward] = {0xA3000C,
-                         0xA3000D,
-                         0xA3000E,
-                         0xA3000F,
-                         0xA300CD,
-                         0xC20091,
-                         tr("Forward Limit Input"),
-                         ui.mtnFwLimitEnabled,
-                         ui.mtnFwLimitActiveState,
-                         ui.mtnLabelFwLimitActiveState,
-                         ui.mtnFwLimitActiveState_Drive,
-                         ui.mtnLabelFwLimitActiveState_Drive,
-                         ui.mtnFwLimitInputType,
-                         ui.mtnLabelFwLimitInputType,
-                         ui.mtnFwLimitFilterFreq,
-                         ui.mtnLabelFwLimitFilterFreq,
-                         ui.mtnFwLimitStopMode,
-                         ui.mtnLabelFwLimitStopMode,
-                         ui.forwardPicture,
-                         ui.label_activeForward,
-                         ui.label_inactiveForward,
-                         ui.forwardHardwareStack,
-                         ui.forwardHardwareGroup};
-    switches[Reverse] = {0xA30010,
-                         0xA30011,
-                         0xA30012,
-                         0xA30013,
-                         0xA300CE,
-                         0xC20092,
-                         tr("Reverse Limit Input"),
-                         ui.mtnRvLimitEnabled,
-                         ui.mtnRvLimitActiveState,
-                         ui.mtnLabelRvLimitActiveState,
-                         ui.mtnRvLimitActiveState_Drive,
-                         ui.mtnLabelRvLimitActiveState_Drive,
-                         ui.mtnRvLimitInputType,
-                         ui.mtnLabelRvLimitInputType,
-                         ui.mtnRvLimitFilterFreq,
-                         ui.mtnLabelRvLimitFilterFreq,
-                         ui.mtnRvLimitStopMode,
-                         ui.mtnLabelRvLimitStopMode,
-                         ui.reversePicture,
-                         ui.label_activeReverse,
-                         ui.label_inactiveReverse,
-                         ui.reverseHardwareStack,
-                         ui.reverseHardwareGroup};
-    switches[Home] = {0xA30014,
-                      0xA30015,
-                      0xA30016,
-                      0xA30017,
-                      0xA300CF,
-                      0xC20093,
-                      tr("Home Switch Input"),
-                      ui.mtnHomeEnabled,
-                      ui.mtnHomeActiveState,
-                      ui.mtnLabelHomeActiveState,
-                      ui.mtnHomeActiveState_Drive,
-                      ui.mtnLabelHomeActiveState_Drive,
-                      ui.mtnHomeInputType,
-                      ui.mtnLabelHomeInputType,
-                      ui.mtnHomeFilterFreq,
-                      ui.mtnLabelHomeFilterFreq,
-                      ui.mtnHomeStopMode,
-                      ui.mtnLabelHomeStopMode,
-                      ui.homePicture,
-                      ui.label_activeHome,
-                      ui.label_inactiveHome,
-                      ui.homeHardwareStack,
-                      ui.homeHardwareGroup};
     RunConstructionSequence();
     ui.limitsAndHomeTable->setCurrentCell(0, 0);
     ui.limitsAndHomeTable->setFocus();
@@ -99,20 +29,56 @@ CVornMotionAxisSettingsLimitsHome::CVornMotionAxisSettingsLimitsHome(
 
 void CVornMotionAxisSettingsLimitsHome::CreateProperties()
 {
+    const int fixed = UIProperty::FixedIndex;
+    DeclareSwitch(Forward,
+                  {0xA3000C, 0xA3000F, 0xA300CD, ui.mtnFwLimitEnabled, ui.mtnFwLimitFilterFreq,
+                   ui.mtnLabelFwLimitFilterFreq, ui.mtnFwLimitStopMode, ui.mtnLabelFwLimitStopMode,
+                   nullptr},
+                  {this,
+                   {0xA3000E, 0xA3000D, 0, 0xA3000F, 0xC20091, fixed},
+                   {ui.mtnFwLimitInputType, ui.mtnLabelFwLimitInputType, ui.mtnFwLimitActiveState,
+                    ui.mtnLabelFwLimitActiveState, ui.mtnFwLimitActiveState_Drive,
+                    ui.mtnLabelFwLimitActiveState_Drive, nullptr, nullptr, ui.forwardPicture,
+                    ui.label_activeForward, ui.label_inactiveForward, nullptr, nullptr,
+                    ui.forwardHardwareStack, ui.forwardHardwareGroup,
+                    tr("Forward Limit Input (%1)"), tr("Forward Limit Input")}});
+    DeclareSwitch(Reverse,
+                  {0xA30010, 0xA30013, 0xA300CE, ui.mtnRvLimitEnabled, ui.mtnRvLimitFilterFreq,
+                   ui.mtnLabelRvLimitFilterFreq, ui.mtnRvLimitStopMode, ui.mtnLabelRvLimitStopMode,
+                   nullptr},
+                  {this,
+                   {0xA30012, 0xA30011, 0, 0xA30013, 0xC20092, fixed},
+                   {ui.mtnRvLimitInputType, ui.mtnLabelRvLimitInputType, ui.mtnRvLimitActiveState,
+                    ui.mtnLabelRvLimitActiveState, ui.mtnRvLimitActiveState_Drive,
+                    ui.mtnLabelRvLimitActiveState_Drive, nullptr, nullptr, ui.reversePicture,
+                    ui.label_activeReverse, ui.label_inactiveReverse, nullptr, nullptr,
+                    ui.reverseHardwareStack, ui.reverseHardwareGroup,
+                    tr("Reverse Limit Input (%1)"), tr("Reverse Limit Input")}});
+    DeclareSwitch(
+        Home,
+        {0xA30014, 0xA30017, 0xA300CF, ui.mtnHomeEnabled, ui.mtnHomeFilterFreq,
+         ui.mtnLabelHomeFilterFreq, ui.mtnHomeStopMode, ui.mtnLabelHomeStopMode, nullptr},
+        {this,
+         {0xA30016, 0xA30015, 0, 0xA30017, 0xC20093, fixed},
+         {ui.mtnHomeInputType, ui.mtnLabelHomeInputType, ui.mtnHomeActiveState,
+          ui.mtnLabelHomeActiveState, ui.mtnHomeActiveState_Drive, ui.mtnLabelHomeActiveState_Drive,
+          nullptr, nullptr, ui.homePicture, ui.label_activeHome, ui.label_inactiveHome, nullptr,
+          nullptr, ui.homeHardwareStack, ui.homeHardwareGroup, tr("Home Switch Input (%1)"),
+          tr("Home Switch Input")}});
+}
+
+void CVornMotionAxisSettingsLimitsHome::DeclareSwitch(Switch which, const SwitchControls &controls,
+                                                      const CVornMotionIoLine &input)
+{
     const QString none;
-    for (const SwitchControls &each : switches) {
-        AddProperty(new UIPropertyDoubleComboBox(each.filter, each.filterLabel, filters, 0, none,
-                                                 each.filterCombo));
-        AddProperty(new UIPropertyCheckbox(each.enabled, nullptr, 0, none, each.enabledBox));
-        AddProperty(new UIPropertyActiveStateComboBox(each.activeState, each.activeStateLabel, 0,
-                                                      none, each.activeStateCombo));
-        AddProperty(new UIPropertyActiveStateComboBox(each.activeState, each.driveActiveStateLabel,
-                                                      0, none, each.driveActiveStateCombo));
-        AddProperty(new UIPropertyIntegerComboBox(each.inputType, each.inputTypeLabel, inputTypes,
-                                                  0, none, each.inputTypeCombo));
-        AddProperty(new UIPropertyIntegerComboBox(each.stopMode, each.stopModeLabel, stopModes, 0,
-                                                  none, each.stopModeCombo));
-    }
+    SwitchControls &each = switches[which];
+    each = controls;
+    AddProperty(new UIPropertyDoubleComboBox(each.filter, each.filterLabel, filters, 0, none,
+                                             each.filterCombo));
+    AddProperty(new UIPropertyCheckbox(each.enabled, nullptr, 0, none, each.enabledBox));
+    each.input = AddIoLine(input, inputTypes);
+    AddProperty(new UIPropertyIntegerComboBox(each.stopMode, each.stopModeLabel, stopModes, 0, none,
+                                              each.stopModeCombo));
 }
 
 void CVornMotionAxisSettingsLimitsHome::InitializeProperties()
@@ -120,27 +86,6 @@ void CVornMotionAxisSettingsLimitsHome::InitializeProperties()
     CVornMotionAxisSettingsBase::InitializeProperties();
     AttachSections(sections, ui.limitsAndHomeTable, ui.motionIOStack);
     sections.Fill(sectionIds);
-    for (const SwitchControls &each : switches) {
-        each.inputStack->setCurrentIndex(
-            IsDriveLayout(each.activeState, each.inputType, each.filter, 0) ? 1 : 0);
-        TitleWithStoredName(each.inputGroup, each.inputTitle, each.name);
-    }
-}
-
-// A reload may follow a reset of a state or type: every picture follows what is pending.
-void CVornMotionAxisSettingsLimitsHome::LoadProperties()
-{
-    CVornMotionAxisSettingsBase::LoadProperties();
-    for (int which = Forward; which < SwitchCount; ++which)
-        ShowPicture(Switch(which));
-}
-
-void CVornMotionAxisSettingsLimitsHome::ShowPicture(Switch which)
-{
-    const SwitchControls &each = switches[which];
-    UpdateActiveStatePicture({each.picture, each.activeCaption, nullptr, nullptr, each.activeState,
-                              0, 0, each.inputType, 0, 0},
-                             each.inactiveCaption);
 }
 
 void CVornMotionAxisSettingsLimitsHome::StoreEnabled(Switch which, bool enabled)
@@ -151,18 +96,12 @@ void CVornMotionAxisSettingsLimitsHome::StoreEnabled(Switch which, bool enabled)
 void CVornMotionAxisSettingsLimitsHome::StoreActiveState(Switch which, const QComboBox *combo,
                                                          int curIndex)
 {
-    if (StoreSelectedId(switches[which].activeState, 0, combo, curIndex))
-        ShowPicture(which);
+    switches[which].input->StoreActiveState(combo, curIndex);
 }
 
 void CVornMotionAxisSettingsLimitsHome::StoreInputType(Switch which, int curIndex)
 {
-    const SwitchControls &each = switches[which];
-    if (!StoreSelectedId(each.inputType, 0, each.inputTypeCombo, curIndex))
-        return;
-    OnActiveStateTypeChanged(each.inputType, 0, each.activeStateCombo, true);
-    OnActiveStateTypeChanged(each.inputType, 0, each.driveActiveStateCombo, true);
-    ShowPicture(which);
+    switches[which].input->StoreType(curIndex);
 }
 
 void CVornMotionAxisSettingsLimitsHome::StoreFilter(Switch which, int curIndex)
@@ -185,7 +124,7 @@ void CVornMotionAxisSettingsLimitsHome::on_limitsAndHomeTable_currentCellChanged
         return;
     ui.motionIOStack->setCurrentIndex(page);
     if (page < SwitchCount)
-        ShowPicture(Switch(page));
+        switches[page].input->ShowPicture();
 }
 
 void CVornMotionAxisSettingsLimitsHome::on_mtnFwLimitEnabled_toggled(bool curState)

@@ -1,6 +1,7 @@
 #ifndef VORNAC_LIMITSHOMEPAGE_H
 #define VORNAC_LIMITSHOMEPAGE_H
 
+#include "ioLine.h"
 #include "sectionTable.h"
 #include "settingsBase.h"
 
@@ -45,7 +46,6 @@ private slots:
 protected:
     void CreateProperties() override;
     void InitializeProperties() override;
-    void LoadProperties() override;
 
 private:
     enum Switch
@@ -56,40 +56,27 @@ private:
         SwitchCount
     };
 
-    // One switch: its settings and the widgets that show them.
+    // One switch: its software reaction and its input line.
     struct SwitchControls
     {
         nVornMCPCD100::AttributeId enabled;
-        nVornMCPCD100::AttributeId activeState;
-        nVornMCPCD100::AttributeId inputType;
         nVornMCPCD100::AttributeId filter;
         nVornMCPCD100::AttributeId stopMode;
-        nVornMCPCD100::AttributeId name;
-        QString inputTitle;
         QCheckBox *enabledBox;
-        QComboBox *activeStateCombo;
-        QLabel *activeStateLabel;
-        QComboBox *driveActiveStateCombo;
-        QLabel *driveActiveStateLabel;
-        QComboBox *inputTypeCombo;
-        QLabel *inputTypeLabel;
         QComboBox *filterCombo;
         QLabel *filterLabel;
         QComboBox *stopModeCombo;
         QLabel *stopModeLabel;
-        QLabel *picture;
-        QLabel *activeCaption;
-        QLabel *inactiveCaption;
-        QStackedWidget *inputStack;
-        QGroupBox *inputGroup;
+        CVornMotionIoLine *input;
     };
 
+    void DeclareSwitch(Switch which, const SwitchControls &controls,
+                       const CVornMotionIoLine &input);
     void StoreEnabled(Switch which, bool enabled);
     void StoreActiveState(Switch which, const QComboBox *combo, int curIndex);
     void StoreInputType(Switch which, int curIndex);
     void StoreFilter(Switch which, int curIndex);
     void StoreStopMode(Switch which, int curIndex);
-    void ShowPicture(Switch which);
 
     Ui::CVornMotionAxisSettingsLimitsHomeClass ui;
     std::array<SwitchControls, SwitchCount> switches;

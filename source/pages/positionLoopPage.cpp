@@ -102,12 +102,12 @@ void CVornMotionSettingsPositionLoop::CreateProperties()
     AddProperty(new UIPropertyDoubleSpinBox(0xA30059, ui.label_positionLoopPEL,
                                             ui.units_positionLoopPEL, gainSet, none,
                                             ui.positionLoopPEL));
-    AddProperty(new UIPropertyCheckbox(multipleGainSets, nullptr, 0, none,
-                                       ui.positionLoopMultiGainSet));
+    AddProperty(
+        new UIPropertyCheckbox(multipleGainSets, nullptr, 0, none, ui.positionLoopMultiGainSet));
     AddProperty(new UIPropertyIntegerComboBox(gainUse, ui.label_cntUseGainsWhen, gainUses, gainSet,
                                               none, ui.cntUseGainsWhen));
-    AddProperty(new UIPropertyDoubleComboBox(positionLoopPeriod, ui.label_positionLoopRate,
-                                             nullptr, 0, none, ui.positionLoopRate));
+    AddProperty(new UIPropertyDoubleComboBox(positionLoopPeriod, ui.label_positionLoopRate, nullptr,
+                                             0, none, ui.positionLoopRate));
     AddProperty(new UIPropertyDoubleSpinBox(positionLoopPeriod, nullptr, nullptr, 0, none,
                                             ui.cntTmodeLoopRate));
     AddProperty(new UIPropertyIntegerComboBox(gainSetSelector, ui.label_cntPmodeGainSets, nullptr,
@@ -151,7 +151,7 @@ void CVornMotionSettingsPositionLoop::FillLoopPeriods()
     CVornMotionLoadingGuard loading(changeList);
     AttributeValue fallback = {};
     const bool hasDefault = db->GetAttributeDefault(positionLoopPeriod, 0, &fallback) >= 0
-        && std::isfinite(fallback.realValue);
+                            && std::isfinite(fallback.realValue);
     QVector<ComboItems::Item> periods;
     const auto add = [&periods](double period) {
         periods.append({QString::number(period * 1000.0, 'g', 6), period});
@@ -183,11 +183,11 @@ QString CVornMotionSettingsPositionLoop::GainSetName(quint32 index) const
 }
 
 QString CVornMotionSettingsPositionLoop::InstanceName(const UIProperty *binding,
-                                                     quint32 index) const
+                                                      quint32 index) const
 {
     // While the axis uses one gain set, which one is no question.
-    const bool sets = binding->IndexSource() == UIProperty::InstanceIndex
-                   && !ui.cntPmodeGainSets->isHidden();
+    const bool sets
+        = binding->IndexSource() == UIProperty::InstanceIndex && !ui.cntPmodeGainSets->isHidden();
     return sets ? GainSetName(index) : QString();
 }
 
@@ -224,12 +224,11 @@ void CVornMotionSettingsPositionLoop::RefreshGainSetControls()
         ui.cntUseGainsWhen->setCurrentIndex(0);
         ui.cntPmodeGainSets->setCurrentIndex(0);
     }
+    // The gain set shown is the page's choice, no setting of the database's.
     ui.cntPmodeGainSets->setVisible(enabled);
     ui.label_cntPmodeGainSets->setVisible(enabled);
     ui.label_cntPmodeGainSetsNote->setVisible(enabled);
-    const bool laterSet = enabled && ui.cntPmodeGainSets->currentIndex() >= 1;
-    ui.cntUseGainsWhen->setVisible(laterSet);
-    ui.label_cntUseGainsWhen->setVisible(laterSet);
+    RestrictBinding(ui.cntUseGainsWhen, enabled && ui.cntPmodeGainSets->currentIndex() >= 1);
 
     QString rates = tr("Rates");
     QString gains = tr("Gains");
@@ -251,7 +250,7 @@ void CVornMotionSettingsPositionLoop::LoadProperties()
     AttributeValue period;
     GetValue(positionLoopPeriod, 0, period);
     ui.positionLoopGainsStack->setCurrentIndex(where == inDrive ? 1 : 0);
-    ui.cntTmodeLoopRate->setEnabled(false);
+    RestrictBinding(ui.cntTmodeLoopRate, true, false);
     double shown = period.realValue;
     if (where == onHardware) {
         ui.positionLoopRateStack->setCurrentIndex(0);
@@ -269,30 +268,23 @@ void CVornMotionSettingsPositionLoop::on_positionLoopRate_currentIndexChanged(co
     if (changeList->loading || Location() != onHardware)
         return;
     double period = 0.0;
-    const bool chosen =
-        ComboItems::RealAt(ui.positionLoopRate, ui.positionLoopRate->currentIndex(), &period);
-    if (chosen && IsLoopPeriodCompatible(period, dialog->HostLoopPeriod())) {
-        emit InvalidSettings(false);
-        AttributeValue value = {};
-        value.realValue = period;
-        SetValue(positionLoopPeriod, 0, value);
+    const bool chosen
+        = ComboItems::RealAt(ui.positionLoopRate, ui.positionLoopRate->currentIndex(), &period);
+    const bool compatible = chosen && IsLoopPeriodCompatible(period, dialog->HostLoopPeriod());
+    ReportProblem(!compatible, tr(loopRuleMessage));
+    if (!compatible)
         return;
-    }
-    dialog->SetInvalidSettingsText(tr(loopRuleMessage));
-    emit InvalidSettings(true);
+    AttributeValue value = {};
+    value.realValue = period;
+    SetValue(positionLoopPeriod, 0, value);
 }
 
 void CVornMotionSettingsPositionLoop::on_cntPmodeGainSets_currentIndexChanged(int index)
 {
     if (changeList->loading || index < 0)
         return;
-    {
-        CVornMotionLoadingGuard loading(changeList);
-        instanceIndex = InstanceAt(instanceBase, index);
-        FillEnumComboBox(gainUse, quint32(instanceIndex), gainUses, ui.cntUseGainsWhen);
-    }
+    SelectInstance(UIProperty::InstanceIndex, InstanceAt(instanceBase, index));
     RefreshGainSetControls();
-    LoadProperties();
 }
 
 void CVornMotionSettingsPositionLoop::on_cntUseGainsWhen_currentIndexChanged(int index)
@@ -332,8 +324,8 @@ void CVornMotionSettingsPositionLoop::on_invalidSettings(bool state)
 {
     if (state) {
         const CVornMotionValueReader reader(db, changeList);
-        ui.positionLoopRateStack->setCurrentIndex(reader.ReadInteger(location, 0) == onHardware ? 0
-                                                                                                 : 1);
+        ui.positionLoopRateStack->setCurrentIndex(
+            reader.ReadInteger(location, 0) == onHardware ? 0 : 1);
         ui.positionLoopAttributeStack->setCurrentIndex(ratesPage);
         ui.positionLoopTable->setCurrentCell(ratesRow, 0);
     }

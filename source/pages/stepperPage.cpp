@@ -158,7 +158,7 @@ void CVornMotionAxisSettingsStepper::LoadProperties()
     GetValue(stepperLoopMode, 0, mode);
     if (mode.integerValue == openLoop || mode.integerValue == closedLoop) {
         const bool open = mode.integerValue == openLoop;
-        ui.stpUnits->setEnabled(open);
+        RestrictBinding(ui.stpUnits, true, open);
         ui.stepperPEStack->setCurrentIndex(open ? 0 : 1);
     }
 }
@@ -167,8 +167,7 @@ void CVornMotionAxisSettingsStepper::EnablePositionErrorLimit()
 {
     AttributeValue enforced;
     GetValue(enforceErrorLimit, 0, enforced);
-    ui.stepperPELimit->setEnabled(enforced.booleanValue == 1
-                                  && !db->IsAttributeReadOnly(positionErrorLimit, 0));
+    RestrictBinding(ui.stepperPELimit, true, enforced.booleanValue == 1);
 }
 
 void CVornMotionAxisSettingsStepper::UpdateUnits()

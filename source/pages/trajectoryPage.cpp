@@ -27,9 +27,8 @@ const AttributeId unlistedSection = 0xC20069;
 const AttributeId sectionIds[] = {0xA300A2, 0xA3009E, unlistedSection, 0};
 const qint32 stopModes[] = {0xA300CA, 0xA300CB, 0xA300CC, 0xC2008C, 0};
 
-const char *const limitOrderMessage
-    = QT_TRANSLATE_NOOP("CVornMotionAxisSettingsTrajectory",
-                        "Fwd. Limit Position is less than Rev. Limit Position.");
+const char *const limitOrderMessage = QT_TRANSLATE_NOOP(
+    "CVornMotionAxisSettingsTrajectory", "Fwd. Limit Position is less than Rev. Limit Position.");
 
 } // namespace
 
@@ -193,9 +192,7 @@ void CVornMotionAxisSettingsTrajectory::CheckLimitOrder(AttributeId edited, doub
 void CVornMotionAxisSettingsTrajectory::ReportLimitOrder(double forward, double reverse)
 {
     limitsInverted = !(forward > reverse);
-    if (limitsInverted)
-        dialog->SetInvalidSettingsText(tr(limitOrderMessage));
-    emit InvalidSettings(limitsInverted);
+    ReportProblem(limitsInverted, tr(limitOrderMessage));
 }
 
 // Only a pair reported inverted is looked at again: a pair stored inverted before the dialog

@@ -86,11 +86,11 @@ void CVornMotionSettingsVelocityLoop::CreateProperties()
     AddProperty(new UIPropertyDoubleSpinBox(0xA3005D, ui.label_velocityLoopKi, nullptr, gainSet,
                                             none, ui.velocityLoopKi));
     AddProperty(new UIPropertyDoubleSpinBox(0xC20038, ui.label_velocityLoopPSLim,
-                                            ui.units_velocityLoopPSLim, gainSet,
-                                            tr("/s"), ui.velocityLoopPSLim));
+                                            ui.units_velocityLoopPSLim, gainSet, tr("/s"),
+                                            ui.velocityLoopPSLim));
     AddProperty(new UIPropertyDoubleSpinBox(0xC20039, ui.label_velocityLoopNSLim,
-                                            ui.units_velocityLoopNSLim, gainSet,
-                                            tr("/s"), ui.velocityLoopNSLim));
+                                            ui.units_velocityLoopNSLim, gainSet, tr("/s"),
+                                            ui.velocityLoopNSLim));
     AddProperty(new UIPropertyDoubleSpinBox(0xC20041, ui.label_velocityLoopKo, nullptr, gainSet,
                                             none, ui.velocityLoopKo));
     const struct
@@ -133,7 +133,8 @@ void CVornMotionSettingsVelocityLoop::InitializeProperties()
     });
     for (int filter = 0; filter < filterCount; ++filter)
         sections.AppendRow(FilterName(filter), filterStackPage);
-    ui.velocityLoopRate->setEnabled(false);
+    // The rate is shown, never set, on this page.
+    RestrictBinding(ui.velocityLoopRate, true, false);
 }
 
 QString CVornMotionSettingsVelocityLoop::FilterName(qint64 filter)
@@ -142,7 +143,7 @@ QString CVornMotionSettingsVelocityLoop::FilterName(qint64 filter)
 }
 
 QString CVornMotionSettingsVelocityLoop::InstanceName(const UIProperty *binding,
-                                                     quint32 index) const
+                                                      quint32 index) const
 {
     return binding->IndexSource() == UIProperty::SecondaryIndex ? FilterName(index) : QString();
 }
@@ -164,6 +165,19 @@ void CVornMotionSettingsVelocityLoop::ShowSettingAt(const UIProperty *binding, q
     CVornMotionAxisSettingsBase::ShowSettingAt(binding, index);
 }
 
+// A filter shows the parameters of its own type only.
+bool CVornMotionSettingsVelocityLoop::CanShow(const UIProperty *binding, quint32 index) const
+{
+    if (!CVornMotionAxisSettingsBase::CanShow(binding, index))
+        return false;
+    if (!IsFilterParameter(binding->Attribute()))
+        return true;
+    const qint32 type = CVornMotionValueReader(db, changeList).ReadInteger(filterType, index);
+    const int typePage = ComboItems::ZeroTerminated(filterTypes).indexOf(type);
+    QWidget *page = ui.velocityLoopARStack->widget(typePage);
+    return page && page->isAncestorOf(binding->Widget());
+}
+
 int CVornMotionSettingsVelocityLoop::FirstFilterRow() const
 {
     return sections.RowCount() - filterCount;
@@ -173,7 +187,7 @@ void CVornMotionSettingsVelocityLoop::LoadProperties()
 {
     CVornMotionAxisSettingsBase::LoadProperties();
     CVornMotionLoadingGuard loading(changeList);
-    ShowBiquad(DeriveBiquad());
+    ShowBiquad(DeriveBiquad(quint32(secondaryIndex)));
 }
 
 void CVornMotionSettingsVelocityLoop::on_velocityLoopTable_currentCellChanged(int currentRow, int,
@@ -186,12 +200,12 @@ void CVornMotionSettingsVelocityLoop::on_velocityLoopTable_currentCellChanged(in
         ui.velocityLoopAttributeStack->setCurrentIndex(page);
         return;
     }
-    secondaryIndex = currentRow - FirstFilterRow();
     ui.velocityLoopAttributeStack->setCurrentIndex(page);
-    ui.arFilterBox->setTitle(FilterName(secondaryIndex));
+    const qint32 filter = currentRow - FirstFilterRow();
+    ui.arFilterBox->setTitle(FilterName(filter));
     // The load shows the filter's biquad; what differs from the database is stored.
-    LoadProperties();
-    StoreBiquad(DeriveBiquad());
+    SelectInstance(UIProperty::SecondaryIndex, filter);
+    StoreBiquad(quint32(filter), DeriveBiquad(quint32(filter)), PendingCauseOf(quint32(filter)));
 }
 
 void CVornMotionSettingsVelocityLoop::on_velocityLoopFilterType_currentIndexChanged(int index)
@@ -202,7 +216,7 @@ void CVornMotionSettingsVelocityLoop::on_velocityLoopFilterType_currentIndexChan
     StoreId(filterType, quint32(secondaryIndex), type);
     const QVector<qint32> types = ComboItems::ZeroTerminated(filterTypes);
     ui.velocityLoopARStack->setCurrentIndex(types.indexOf(type));
-    RecomputeBiquad();
+    RecomputeBiquad(filterType);
 }
 
 void CVornMotionSettingsVelocityLoop::on_coercedValueChanged(long attr, double curValue,
@@ -210,32 +224,59 @@ void CVornMotionSettingsVelocityLoop::on_coercedValueChanged(long attr, double c
 {
     CVornMotionAxisSettingsBase::on_coercedValueChanged(attr, curValue, dataTypeDouble);
     if (!changeList->loading && IsFilterParameter(AttributeId(attr)))
-        RecomputeBiquad();
+        RecomputeBiquad(AttributeId(attr));
 }
 
-std::optional<double> CVornMotionSettingsVelocityLoop::Current(AttributeId attr)
+// A revert may leave a parameter whose biquad was reverted with another: derive it again.
+void CVornMotionSettingsVelocityLoop::ReconcileDerivedEdits()
+{
+    CVornMotionAxisSettingsBase::ReconcileDerivedEdits();
+    for (quint32 filter = 0; filter < quint32(filterCount); ++filter) {
+        const AttributeId cause = PendingCauseOf(filter);
+        if (cause != 0)
+            StoreBiquad(filter, DeriveBiquad(filter), cause);
+    }
+}
+
+AttributeId CVornMotionSettingsVelocityLoop::PendingCauseOf(quint32 filter) const
+{
+    const AttributeId causes[] = {filterType, lowPassCorner, lowPassQ,      notchFrequency,
+                                  notchDepth, notchQ,        leadLagCenter, leadLagGain};
+    for (const AttributeId cause : causes) {
+        if (changeList->Contains(cause, filter))
+            return cause;
+    }
+    return 0;
+}
+
+std::optional<double> CVornMotionSettingsVelocityLoop::Current(AttributeId attr, quint32 filter)
 {
     AttributeValue value = {};
     const CVornMotionValueReader reader(db, changeList);
-    if (reader.ReadValue(attr, quint32(secondaryIndex), &value) < 0
-        || !std::isfinite(value.realValue))
+    if (reader.ReadValue(attr, filter, &value) < 0 || !std::isfinite(value.realValue))
         return std::nullopt;
     return double(value.realValue);
 }
 
-std::optional<double> CVornMotionSettingsVelocityLoop::Default(AttributeId attr)
+std::optional<double> CVornMotionSettingsVelocityLoop::Default(AttributeId attr, quint32 filter)
 {
     AttributeValue value;
-    if (GetDefaultValue(attr, quint32(secondaryIndex), value) < 0
-        || !std::isfinite(value.realValue))
+    if (GetDefaultValue(attr, filter, value) < 0 || !std::isfinite(value.realValue))
         return std::nullopt;
     return double(value.realValue);
 }
 
-CVornMotionSettingsVelocityLoop::Biquad CVornMotionSettingsVelocityLoop::DeriveBiquad()
+CVornMotionSettingsVelocityLoop::Biquad
+CVornMotionSettingsVelocityLoop::DeriveBiquad(quint32 filter)
 {
+    const auto Current = [this, filter](AttributeId attr) {
+        return this->Current(attr, filter);
+    };
+    const auto Default = [this, filter](AttributeId attr) {
+        return this->Default(attr, filter);
+    };
     AttributeValue type;
-    GetValue(filterType, quint32(secondaryIndex), type);
+    GetValue(filterType, filter, type);
     Biquad biquad;
     std::optional<double> *values = biquad.values;
     switch (type.integerValue) {
@@ -278,42 +319,48 @@ CVornMotionSettingsVelocityLoop::Biquad CVornMotionSettingsVelocityLoop::DeriveB
     return biquad;
 }
 
+// Only the general biquad is entered directly; the others are derived. A type the page does not
+// know shows no numbers of its own: zeros, and nothing to enter.
 void CVornMotionSettingsVelocityLoop::ShowBiquad(const Biquad &biquad)
 {
     AttributeValue type;
     GetValue(filterType, quint32(secondaryIndex), type);
-    const QVector<qint32> types = ComboItems::ZeroTerminated(filterTypes);
+    const bool known = ComboItems::ZeroTerminated(filterTypes).contains(type.integerValue);
     CCoercingSpinBox *boxes[] = {ui.velocityLoopNumFreq, ui.velocityLoopDenFreq,
                                  ui.velocityLoopNumQ, ui.velocityLoopDenQ};
     for (int value = 0; value < 4; ++value) {
-        // Only the general biquad is entered directly; the others are derived.
-        if (types.contains(type.integerValue))
-            boxes[value]->setEnabled(type.integerValue == generalBiquad);
+        RestrictBinding(boxes[value], true, type.integerValue == generalBiquad);
         if (biquad.values[value])
             boxes[value]->setValue(*biquad.values[value]);
+        else if (!known)
+            boxes[value]->setValue(0.0);
     }
 }
 
-void CVornMotionSettingsVelocityLoop::StoreBiquad(const Biquad &biquad)
+void CVornMotionSettingsVelocityLoop::StoreBiquad(quint32 filter, const Biquad &biquad,
+                                                  AttributeId cause)
 {
+    std::optional<CVornMotionChangeList::Derivation> derived;
+    if (cause != 0)
+        derived.emplace(changeList, cause, filter);
     for (int value = 0; value < 4; ++value) {
-        const std::optional<double> held = Current(biquadIds[value]);
+        const std::optional<double> held = Current(biquadIds[value], filter);
         if (!biquad.values[value] || (held && SameValue(*held, *biquad.values[value])))
             continue;
         AttributeValue stored = {};
         stored.realValue = *biquad.values[value];
-        SetValue(biquadIds[value], quint32(secondaryIndex), stored);
+        SetValue(biquadIds[value], filter, stored);
     }
 }
 
-void CVornMotionSettingsVelocityLoop::RecomputeBiquad()
+void CVornMotionSettingsVelocityLoop::RecomputeBiquad(AttributeId cause)
 {
-    const Biquad biquad = DeriveBiquad();
+    const Biquad biquad = DeriveBiquad(quint32(secondaryIndex));
     {
         CVornMotionLoadingGuard loading(changeList);
         ShowBiquad(biquad);
     }
-    StoreBiquad(biquad);
+    StoreBiquad(quint32(secondaryIndex), biquad, cause);
 }
 
 void CVornMotionSettingsVelocityLoop::on_invalidSettings(bool state)

@@ -22,6 +22,7 @@ public:
 
     void on_invalidSettings(bool state) override;
     void on_coercedValueChanged(long attr, double curValue, bool dataTypeDouble) override;
+    void ReconcileDerivedEdits() override;
 
 private slots:
     void on_velocityLoopFilterType_currentIndexChanged(int index);
@@ -35,6 +36,7 @@ protected:
     QString InstanceName(const UIProperty *binding, quint32 index) const override;
     QVector<quint32> Instances(const UIProperty *binding) const override;
     void ShowSettingAt(const UIProperty *binding, quint32 index) override;
+    bool CanShow(const UIProperty *binding, quint32 index) const override;
 
 private:
     static QString FilterName(qint64 filter);
@@ -44,13 +46,16 @@ private:
         std::optional<double> values[4];
     };
 
-    Biquad DeriveBiquad();
+    Biquad DeriveBiquad(quint32 filter);
     void ShowBiquad(const Biquad &biquad);
-    void StoreBiquad(const Biquad &biquad);
-    // Shows the filter's biquad and stores the values that differ from those already held.
-    void RecomputeBiquad();
-    std::optional<double> Current(nVornMCPCD100::AttributeId attr);
-    std::optional<double> Default(nVornMCPCD100::AttributeId attr);
+    // Stores the values that differ from those held, as edits derived from `cause` (0: none).
+    void StoreBiquad(quint32 filter, const Biquad &biquad, nVornMCPCD100::AttributeId cause);
+    // Shows the filter's biquad and stores what differs, derived from the edit of `cause`.
+    void RecomputeBiquad(nVornMCPCD100::AttributeId cause);
+    // The first pending edit of a filter's type or parameters; 0 when none is pending.
+    nVornMCPCD100::AttributeId PendingCauseOf(quint32 filter) const;
+    std::optional<double> Current(nVornMCPCD100::AttributeId attr, quint32 filter);
+    std::optional<double> Default(nVornMCPCD100::AttributeId attr, quint32 filter);
     int FirstFilterRow() const;
 
     Ui::CVornMotionAxisSettingsVelocityLoopClass ui;

@@ -90,14 +90,39 @@ void UIProperty::UpdateVisibility(quint32 index, nVornMCPCD100::iMotionConfigura
 void UIProperty::ApplyVisibility(quint32 index, nVornMCPCD100::iMotionConfigurationDatabase *db,
                                  std::initializer_list<QWidget *> widgets)
 {
-    const bool supported = db->IsAttributeSupported(attribute, index);
-    const bool enabled = supported && !db->IsAttributeReadOnly(attribute, index);
+    supported = db->IsAttributeSupported(attribute, index);
+    writable = supported && !db->IsAttributeReadOnly(attribute, index);
+    stateWidgets.clear();
     for (QWidget *each : widgets) {
-        if (!each)
-            continue;
-        each->setVisible(supported);
-        if (supported)
-            each->setEnabled(enabled);
+        if (each)
+            stateWidgets.append(each);
+    }
+    ApplyState();
+}
+
+void UIProperty::Restrict(bool shown, bool enabled)
+{
+    ruleShown = shown;
+    ruleEnabled = enabled;
+    ApplyState();
+}
+
+bool UIProperty::IsShown() const
+{
+    return supported && ruleShown;
+}
+
+bool UIProperty::ItemsFollowValues() const
+{
+    return false;
+}
+
+void UIProperty::ApplyState()
+{
+    for (QWidget *each : std::as_const(stateWidgets)) {
+        each->setVisible(IsShown());
+        if (IsShown())
+            each->setEnabled(writable && ruleEnabled);
     }
 }
 
@@ -140,8 +165,7 @@ bool UIProperty::ShowsUnits() const
     return unitsLabel != nullptr;
 }
 
-QString UIProperty::ValueText(const nVornMCPCD100::AttributeValue &value,
-                              const QString &text) const
+QString UIProperty::ValueText(const nVornMCPCD100::AttributeValue &value, const QString &text) const
 {
     switch (valueKind) {
     case BooleanValue:

@@ -61,6 +61,14 @@ public:
     virtual void AttachResetAction(CVornMotionAxisSettingsBase *page);
     virtual void DetachActions();
     virtual void UpdateVisibility(quint32 index, nVornMCPCD100::iMotionConfigurationDatabase *db);
+    // A page's own rule on top of the database's answers: it can hide or disable the widgets
+    // further, never show or enable what the database does not support or lets no one write.
+    void Restrict(bool shown, bool enabled);
+    // Whether the widgets show, as the database and the page's rule decide together.
+    bool IsShown() const;
+    // Whether the items depend on other values (an I/O state on its line's type): such a binding
+    // fills its items again on every load.
+    virtual bool ItemsFollowValues() const;
     // Stores a value just shown by "Reset to Default" through the widget's own edit path, for
     // widgets whose showing does not do so by itself.
     virtual void StoreShownValue(const nVornMCPCD100::AttributeValue &value);
@@ -97,6 +105,15 @@ protected:
     int indexSource;
     QString unitsSuffix;
     QAction *resetAction = nullptr;
+
+private:
+    void ApplyState();
+
+    QVector<QWidget *> stateWidgets;
+    bool supported = true;
+    bool writable = true;
+    bool ruleShown = true;
+    bool ruleEnabled = true;
 };
 
 #endif

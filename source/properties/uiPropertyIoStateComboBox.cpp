@@ -29,5 +29,11 @@ void UIPropertyIoStateComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDat
         return;
     const CVornMotionValueReader reader(db, changeList);
     const qint32 ioType = reader.ReadInteger(kind.typeOfState(attribute), index);
-    ComboItems::SetAcceptedIds(db, attribute, index, kind.choices(IoStates::GroupOf(ioType)), combo);
+    ComboItems::SetAcceptedIds(db, attribute, index, kind.choices(IoStates::GroupOf(ioType)),
+                               combo);
+}
+
+bool UIPropertyIoStateComboBox::ItemsFollowValues() const
+{
+    return true;
 }

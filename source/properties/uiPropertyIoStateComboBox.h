@@ -11,13 +11,14 @@ class QComboBox;
 class UIPropertyIoStateComboBox : public UIProperty
 {
 public:
-    UIPropertyIoStateComboBox(nVornMCPCD100::AttributeId attribute, QLabel *label,
-                              int indexSource, const QString &unitsSuffix, QComboBox *combo,
+    UIPropertyIoStateComboBox(nVornMCPCD100::AttributeId attribute, QLabel *label, int indexSource,
+                              const QString &unitsSuffix, QComboBox *combo,
                               const IoStates::StateKind &kind);
 
     void ShowValue(const nVornMCPCD100::AttributeValue &value, const QString &text) override;
     void FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,
                    CVornMotionChangeList *changeList, quint32 index) override;
+    bool ItemsFollowValues() const override;
 
 private:
     QComboBox *combo;
