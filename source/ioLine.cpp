@@ -32,6 +32,21 @@ bool CVornMotionIoLine::IsOutput() const
     return settings.safeState != 0;
 }
 
+bool CVornMotionIoLine::CanShow(const QWidget *widget, quint32 index) const
+{
+    if (!widgets.layouts)
+        return true;
+    const int layout = page->IsDriveLayout(settings.activeState, settings.type,
+                                           settings.fixedInDriveLayout, index)
+                           ? 1
+                           : 0;
+    for (int each = 0; each < widgets.layouts->count(); ++each) {
+        if (widgets.layouts->widget(each)->isAncestorOf(widget))
+            return each == layout;
+    }
+    return true;
+}
+
 quint32 CVornMotionIoLine::Index() const
 {
     switch (settings.indexSource) {

@@ -80,6 +80,8 @@ public:
     void Reconcile();
 
     bool IsOutput() const;
+    // False for a widget of the layout that the line does not use at `index`.
+    bool CanShow(const QWidget *widget, quint32 index) const;
 
 private:
     quint32 Index() const;

@@ -17,6 +17,15 @@ bool CVornMotionSettingIndex::IsEmpty() const
     return indexed.isEmpty();
 }
 
+QVector<CVornMotionSettingIndex::Entry> CVornMotionSettingIndex::Entries() const
+{
+    QVector<Entry> entries;
+    entries.reserve(indexed.size());
+    for (const Indexed &each : indexed)
+        entries.append(each.entry);
+    return entries;
+}
+
 QVector<CVornMotionSettingIndex::Entry> CVornMotionSettingIndex::Find(const QString &text) const
 {
     const QStringList wanted = Folded(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);

@@ -23,6 +23,8 @@ public:
 
     void Add(const Entry &entry, const QString &description);
     bool IsEmpty() const;
+    // Every entry, in the order added.
+    QVector<Entry> Entries() const;
 
     // The entries whose words hold every word of `text`, ignoring case; those whose name or
     // instance holds them come first. Nothing for a text without words.

@@ -76,7 +76,7 @@ public:
     // its widget; returns the widget, or null when the page cannot show it.
     virtual QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index);
     // Adds every setting the page shows, at every instance it offers, to the search index.
-    void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area);
+    virtual void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area);
     // Runs the page's own checks again on what it shows: after edits were taken back.
     virtual void RecheckProblems();
     // After edits were taken back: stores again what the page derives from the edits still
@@ -232,6 +232,9 @@ protected:
     // Sets up a section table whose rows turn the pages of `stack` (null: the page turns it).
     void AttachSections(CVornMotionSectionTable &sections, QTableWidget *table,
                         QStackedWidget *stack);
+    // Declares a stack whose page follows the values the page shows (a layout for a loop mode
+    // or location): a setting on a page it does not show cannot be shown.
+    void AttachLayoutStack(QStackedWidget *stack);
 
 private:
     // Constructed before `db`, which points at it.
@@ -274,6 +277,7 @@ private:
     // Set while on_updateControls reloads the page: it updates the marks once, at its end.
     bool reloading = false;
     QVector<QPair<CVornMotionSectionTable *, QStackedWidget *>> sectionStacks;
+    QVector<QStackedWidget *> layoutStacks;
     std::vector<std::unique_ptr<CVornMotionIoLine>> ioLines;
 };
 

@@ -4,6 +4,7 @@
 
 #include "changeMarks.h"
 #include "displayTexts.h"
+#include "ioLine.h"
 #include "sectionTable.h"
 #include "settingIndex.h"
 #include "valueReader.h"
@@ -12,6 +13,8 @@
 #include <QSet>
 #include <QStackedWidget>
 #include <QTableWidget>
+
+#include <algorithm>
 
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
@@ -105,7 +108,19 @@ bool CVornMotionAxisSettingsBase::CanShow(const UIProperty *binding, quint32 ind
         if (page >= 0 && !sections.first->ListsStackPage(page))
             return false;
     }
-    return true;
+    for (const QStackedWidget *stack : layoutStacks) {
+        const int page = StackPageHolding(stack, widgets.constFirst());
+        if (page >= 0 && page != stack->currentIndex())
+            return false;
+    }
+    return std::all_of(ioLines.cbegin(), ioLines.cend(), [&](const auto &line) {
+        return line->CanShow(widgets.constFirst(), index);
+    });
+}
+
+void CVornMotionAxisSettingsBase::AttachLayoutStack(QStackedWidget *stack)
+{
+    layoutStacks.append(stack);
 }
 
 void CVornMotionAxisSettingsBase::RecheckProblems()

@@ -1,5 +1,8 @@
 #include "profileFixture.h"
 
+#include "settingIndex.h"
+#include "settingsGmode.h"
+
 #include <QAbstractItemView>
 #include <QStackedWidget>
 
@@ -41,6 +44,8 @@ private slots:
     void foundSettingOpensAtItsInstance_data();
     void foundSettingOpensAtItsInstance();
     void wordsNobodyUsesFindNothing();
+    void everyResultOpensAVisibleWidget_data();
+    void everyResultOpensAVisibleWidget();
     void ctrlFFocusesAndEscapeClears();
 
 private:
@@ -72,6 +77,9 @@ void TestSettingSearch::foundSettingOpensAtItsInstance_data()
         << "servoSecondAxis.json" << "counts unit"
         << QStringList({"Counts per Unit", "Encoder 2", "Encoder"}) << 0xA300DD
         << QByteArray("encCountsPerUnit") << QByteArray("encoderTable") << 1;
+    QTest::newRow("line mapping")
+        << "servo.json" << "input mapping DI3" << QStringList({"Input Mapping", "DI3 (J5-3)", "Digital I/O"})
+        << 0xA300DB << QByteArray("dioMappingTable") << QByteArray("dioMappingTable") << 2;
     QTest::newRow("stepper")
         << "stepper.json" << "steps per" << QStringList({"Steps per Unit", "", "Stepper"})
         << 0xA300D7 << QByteArray("stpStepsPerUnit") << QByteArray() << 0;
@@ -111,6 +119,39 @@ void TestSettingSearch::foundSettingOpensAtItsInstance()
     }
     QCOMPARE(search.Changes()->Count(), 0u);
     QCOMPARE(QString::fromUtf8(CAxisProfileFile::Serialize(database)), stored);
+}
+
+void TestSettingSearch::everyResultOpensAVisibleWidget_data()
+{
+    QTest::addColumn<QString>("profile");
+    const QDir profiles(qEnvironmentVariable("VORNAC_PROFILE_DIR"));
+    for (const QString &profile : profiles.entryList({QStringLiteral("*.json")}))
+        QTest::newRow(qPrintable(profile)) << profile;
+}
+
+// A result that opens nothing, or a setting the axis never shows, would send a person nowhere.
+void TestSettingSearch::everyResultOpensAVisibleWidget()
+{
+    QFETCH(QString, profile);
+    CAxisDatabase axis;
+    QVERIFY(LoadProfile(axis, profile));
+    Search search(axis);
+    auto *navigation = search.dialog->findChild<CVornMotionAxisSettingsGMode *>();
+    CVornMotionSettingIndex index;
+    navigation->IndexSettings(index);
+    QVERIFY(!index.IsEmpty());
+    QStringList nowhere;
+    for (const CVornMotionSettingIndex::Entry &entry : index.Entries()) {
+        const QWidget *widget = navigation->RevealSettingOn(entry.pageId, entry.attribute,
+                                                            entry.index);
+        if (!widget || !widget->isVisibleTo(search.dialog))
+            nowhere.append(QStringLiteral("%1 %2 0x%3 [%4]")
+                               .arg(entry.area, entry.name)
+                               .arg(entry.attribute, 0, 16)
+                               .arg(entry.index));
+    }
+    QVERIFY2(nowhere.isEmpty(), qPrintable(nowhere.join(QStringLiteral("; "))));
+    QCOMPARE(search.Changes()->Count(), 0u);
 }
 
 void TestSettingSearch::wordsNobodyUsesFindNothing()

@@ -4,6 +4,7 @@
 #include "displayTexts.h"
 #include "loadingGuard.h"
 #include "properties/uiPropertyDoubleComboBox.h"
+#include "settingIndex.h"
 #include "settingsMain.h"
 #include "valueReader.h"
 
@@ -224,6 +225,22 @@ QWidget *CVornMotionAxisSettingsDigital::RevealSetting(AttributeId attr, quint32
     ui.dioMappingTable->setCurrentCell(row, mapping ? mappingColumn : pinColumn);
     ui.dioMappingTable->setFocus(Qt::OtherFocusReason);
     return ui.dioMappingTable;
+}
+
+// Each line's mapping is found under its line's name and opens its row.
+void CVornMotionAxisSettingsDigital::AddSettingsTo(CVornMotionSettingIndex &index, int pageId,
+                                                   const QString &area)
+{
+    CVornMotionAxisSettingsBase::AddSettingsTo(index, pageId, area);
+    for (int row = 0; row < ui.dioMappingTable->rowCount(); ++row) {
+        const Line line = LineOfRow(row);
+        const AttributeId mapping = IdsOf(line.output).mapping;
+        if (line.index < 0 || !db->IsAttributeSupported(mapping, quint32(line.index)))
+            continue;
+        index.Add({pageId, area, mapping, quint32(line.index), GetDisplayNameOrId(mapping),
+                   LineName(line.output, quint32(line.index))},
+                  GetDictionaryDescription(mapping));
+    }
 }
 
 void CVornMotionAxisSettingsDigital::RecheckProblems()

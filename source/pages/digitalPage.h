@@ -42,6 +42,7 @@ private slots:
     bool ShowsSetting(nVornMCPCD100::AttributeId attr) const override;
     QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index) override;
     void RecheckProblems() override;
+    void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area) override;
 
 protected:
     void CreateProperties() override;

@@ -126,6 +126,8 @@ void CVornMotionSettingsPositionLoop::InitializeProperties()
     const qint32 sets = count.integerValue;
     const bool inTheDrive = Location() == inDrive;
     AttachSections(sections, ui.positionLoopTable, ui.positionLoopAttributeStack);
+    AttachLayoutStack(ui.positionLoopGainsStack);
+    AttachLayoutStack(ui.positionLoopRateStack);
     sections.Fill(sectionIds, [=](AttributeId section) {
         if (section == 0xC2005F)
             return sets > 1;

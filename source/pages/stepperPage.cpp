@@ -121,6 +121,7 @@ void CVornMotionAxisSettingsStepper::InitializeProperties()
 {
     CVornMotionAxisSettingsBase::InitializeProperties();
     AttachSections(sections, ui.stepperTable, ui.stepperStack);
+    AttachLayoutStack(ui.stepperPEStack);
     FillSections();
     ShowActiveStatePicture();
     ShowOutputModePicture();
