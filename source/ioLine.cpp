@@ -9,7 +9,10 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QStackedWidget>
+
+#include <algorithm>
 
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
@@ -17,7 +20,86 @@ using nVornMCPCD100::AttributeValue;
 namespace {
 // Names of lines shown in group titles.
 const qint32 nameCapacity = 257;
+
+// The pictures draw the high (or conducting) level on top and mark the active one: the captions
+// swap places so that "Active" always sits beside the marked level.
+void PlaceStateCaptions(QWidget *activeLabel, QWidget *inactiveLabel, qint32 state)
+{
+    const IoStates::ActiveLevel level = IoStates::ActiveLevelOf(state);
+    if (level == IoStates::ActiveLevel::Unknown)
+        return;
+    const bool activeOnTop = level == IoStates::ActiveLevel::Upper;
+    const int top = std::min(activeLabel->y(), inactiveLabel->y());
+    const int bottom = std::max(activeLabel->y(), inactiveLabel->y());
+    activeLabel->move(activeLabel->x(), activeOnTop ? top : bottom);
+    inactiveLabel->move(inactiveLabel->x(), activeOnTop ? bottom : top);
+}
+
+void Hide(std::initializer_list<QWidget *> widgets)
+{
+    for (QWidget *each : widgets) {
+        if (each)
+            each->hide();
+    }
+}
+
 } // namespace
+
+void CVornMotionIoLine::DrawPicture(const Picture &shown, qint32 type, qint32 state,
+                                    std::optional<AttributeValue> safe)
+{
+    shown.activeCaption->show();
+    shown.inactiveCaption->show();
+    if (!safe)
+        Hide({shown.safePictureA, shown.safePictureB});
+    const IoStates::Picture picture = IoStates::PictureOf(type, state);
+    PlaceStateCaptions(shown.activeCaption, shown.inactiveCaption, state);
+    if (picture.hidesCaptions)
+        Hide({shown.activeCaption, shown.inactiveCaption});
+    if (picture.hidesSafeState)
+        Hide({shown.safePictureA, shown.safePictureB});
+    if (safe && picture.showsSafeState)
+        ShowSafeStatePictures(safe->integerValue, state, shown.safePictureA, shown.safePictureB);
+    CVornMotionAxisSettingsBase::SetPicture(shown.picture, picture.path);
+}
+
+void CVornMotionIoLine::ShowSafeStatePictures(qint32 safe, qint32 state, QWidget *a, QWidget *b)
+{
+    QWidget *first = a;
+    QWidget *second = b;
+    switch (safe) {
+    case 0xA1007C:
+    case 0xA3007E:
+        break;
+    case 0xA1007D:
+    case 0xA3007D:
+        std::swap(first, second);
+        break;
+    default:
+        Hide({a, b});
+        return;
+    }
+    QWidget *shownPicture = nullptr;
+    QWidget *hidden = nullptr;
+    switch (state) {
+    case 0xA10072:
+    case 0xA30077:
+        shownPicture = first;
+        hidden = second;
+        break;
+    case 0xA10073:
+    case 0xA30078:
+        shownPicture = second;
+        hidden = first;
+        break;
+    default:
+        return;
+    }
+    if (shownPicture)
+        shownPicture->show();
+    if (hidden)
+        hidden->hide();
+}
 
 CVornMotionIoLine::CVornMotionIoLine(CVornMotionAxisSettingsBase *page, const Settings &settings,
                                      const Widgets &widgets)
@@ -95,25 +177,26 @@ void CVornMotionIoLine::ShowLayout()
 
 void CVornMotionIoLine::ShowPicture()
 {
-    const bool output = IsOutput();
-    page->UpdateActiveStatePicture(
-        {widgets.picture, widgets.activeCaption, widgets.safePictureA, widgets.safePictureB,
-         output ? 0 : settings.activeState, output ? settings.activeState : 0, settings.safeState,
-         output ? 0 : settings.type, output ? settings.type : 0, output ? 1 : 0},
-        widgets.inactiveCaption);
+    if (!widgets.picture || !widgets.activeCaption || !widgets.inactiveCaption)
+        return;
+    const quint32 index = Index();
+    const CVornMotionValueReader reader(page->db, page->changeList);
+    std::optional<AttributeValue> safe;
+    if (IsOutput() && widgets.safePictureA && widgets.safePictureB) {
+        safe.emplace();
+        safe->integerValue = reader.ReadInteger(settings.safeState, index);
+    }
+    DrawPicture({widgets.picture, widgets.activeCaption, widgets.inactiveCaption,
+                 widgets.safePictureA, widgets.safePictureB},
+                reader.ReadInteger(settings.type, index),
+                reader.ReadInteger(settings.activeState, index), safe);
 }
 
 void CVornMotionIoLine::StoreType(int comboIndex)
 {
-    const quint32 index = Index();
-    if (!page->StoreSelectedId(settings.type, index, widgets.type, comboIndex))
+    if (!page->StoreSelectedId(settings.type, Index(), widgets.type, comboIndex))
         return;
-    {
-        const CVornMotionChangeList::Derivation derived(page->changeList, settings.type, index);
-        page->OnActiveStateTypeChanged(settings.type, index, widgets.activeState, false);
-        if (IsOutput())
-            page->OnSafeStateTypeChanged(settings.type, index, widgets.safeState, false);
-    }
+    Reconcile();
     page->LoadProperties();
 }
 
@@ -129,32 +212,13 @@ void CVornMotionIoLine::StoreSafeState(int comboIndex)
         ShowPicture();
 }
 
+// A state of the other group becomes its counterpart, derived from the type while the type is
+// pending: the review list reverts them together.
 void CVornMotionIoLine::Reconcile()
 {
-    ReconcileState(settings.activeState, false);
-    if (IsOutput())
-        ReconcileState(settings.safeState, true);
-}
-
-bool CVornMotionIoLine::ReconcileState(AttributeId state, bool safe)
-{
     const quint32 index = Index();
-    const IoStates::StateKind &kind = safe ? IoStates::safeStateKind : IoStates::activeStateKind;
-    const CVornMotionValueReader reader(page->db, page->changeList);
-    const IoStates::Group group = IoStates::GroupOf(reader.ReadInteger(settings.type, index));
-    const qint32 held = reader.ReadInteger(state, index);
-    if (!kind.isOfOtherGroup(held, group))
-        return false;
-    AttributeValue mapped = {};
-    mapped.integerValue = kind.map(held, group);
-    // A person's own state whose counterpart the database holds needs no edit at all.
-    const std::optional<CVornMotionChangeList::PendingEdit> edit
-        = page->changeList->PendingEditOf(state, index);
-    AttributeValue stored = {};
-    if (edit && !edit->IsDerived() && page->db->GetAttribute(state, index, &stored) >= 0
-        && stored.integerValue == mapped.integerValue && page->changeList->Revert(state, index))
-        return true;
     const CVornMotionChangeList::Derivation derived(page->changeList, settings.type, index);
-    page->changeList->StoreValue(state, index, mapped);
-    return true;
+    page->OnActiveStateTypeChanged(settings.type, index, nullptr, false);
+    if (IsOutput())
+        page->OnSafeStateTypeChanged(settings.type, index, nullptr, false);
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class CVornMotionAxisSettingsBase;
 class QComboBox;
 class QGroupBox;
@@ -60,8 +62,25 @@ public:
         QString title;
     };
 
+    // The widgets of a line's picture.
+    struct Picture
+    {
+        QLabel *picture;
+        QWidget *activeCaption;
+        QWidget *inactiveCaption;
+        QWidget *safePictureA;
+        QWidget *safePictureB;
+    };
+
     CVornMotionIoLine(CVornMotionAxisSettingsBase *page, const Settings &settings,
                       const Widgets &widgets);
+
+    // Draws the picture of a line of `type` in `state`; an output with safe-state pictures also
+    // shows its `safe` state beside it.
+    static void DrawPicture(const Picture &shown, qint32 type, qint32 state,
+                            std::optional<nVornMCPCD100::AttributeValue> safe);
+    // Shows the safe-state picture of `a` and `b` that fits the safe and the active state.
+    static void ShowSafeStatePictures(qint32 safe, qint32 state, QWidget *a, QWidget *b);
 
     // Adds the bindings of the type and states to the page's table; `types` lists the types.
     void AddBindings(const qint32 *types);
@@ -75,8 +94,8 @@ public:
     void StoreActiveState(const QComboBox *combo, int comboIndex);
     void StoreSafeState(int comboIndex);
 
-    // Maps an active or safe state that lies outside its type's group into it: after edits were
-    // taken back, no pending state may contradict the pending type.
+    // Maps an active or safe state that lies outside its type's group into it: after a type edit,
+    // and after edits were taken back, no pending state may contradict the pending type.
     void Reconcile();
 
     bool IsOutput() const;
@@ -85,7 +104,6 @@ public:
 
 private:
     quint32 Index() const;
-    bool ReconcileState(nVornMCPCD100::AttributeId state, bool safe);
 
     CVornMotionAxisSettingsBase *page;
     Settings settings;

@@ -1,14 +1,11 @@
 #include "settingsBase.h"
 
+#include "ioLine.h"
 #include "ioStates.h"
 #include "loadingGuard.h"
 #include "properties/comboItems.h"
 
 #include <QComboBox>
-#include <QLabel>
-#include <QPixmap>
-
-#include <algorithm>
 
 // The active-state and safe-state handling of I/O lines: the values follow the group of the
 // line's type, and the pictures show the type, the active level and the safe state.
@@ -110,110 +107,29 @@ void CVornMotionAxisSettingsBase::OnIoTypeChanged(const IoStates::StateKind &kin
         LoadProperties();
 }
 
-namespace {
-
-// The pictures draw the high (or conducting) level on top and mark the active one: the captions
-// swap places so that "Active" always sits beside the marked level.
-void PlaceStateCaptions(QWidget *activeLabel, QWidget *inactiveLabel, qint32 state)
-{
-    const IoStates::ActiveLevel level = IoStates::ActiveLevelOf(state);
-    if (level == IoStates::ActiveLevel::Unknown)
-        return;
-    const bool activeOnTop = level == IoStates::ActiveLevel::Upper;
-    const int top = std::min(activeLabel->y(), inactiveLabel->y());
-    const int bottom = std::max(activeLabel->y(), inactiveLabel->y());
-    activeLabel->move(activeLabel->x(), activeOnTop ? top : bottom);
-    inactiveLabel->move(inactiveLabel->x(), activeOnTop ? bottom : top);
-}
-
-} // namespace
-
 void CVornMotionAxisSettingsBase::UpdateActiveStatePicture(ActiveStatePicture picture,
                                                            QWidget *inactiveLabel)
 {
     if (!picture.pictureLabel || !picture.activeLabel || !inactiveLabel)
         return;
-    picture.activeLabel->show();
-    inactiveLabel->show();
-
     const quint32 index = quint32(instanceIndex);
     const bool isOutput = picture.isOutput != 0;
     AttributeValue state;
     AttributeValue type;
-    AttributeValue safe;
-    bool safeStepArmed = false;
-    if (!isOutput) {
-        GetValue(picture.inputStateAttribute, index, state);
-        GetValue(picture.inputTypeAttribute, index, type);
-        for (QWidget *safePicture : {picture.safePictureA, picture.safePictureB}) {
-            if (safePicture)
-                safePicture->hide();
-        }
-    } else {
-        GetValue(picture.outputStateAttribute, index, state);
-        GetValue(picture.outputTypeAttribute, index, type);
-        safeStepArmed
-            = picture.safeStateAttribute && picture.safePictureA && picture.safePictureB;
-        if (safeStepArmed)
-            GetValue(picture.safeStateAttribute, index, safe);
+    GetValue(isOutput ? picture.outputStateAttribute : picture.inputStateAttribute, index, state);
+    GetValue(isOutput ? picture.outputTypeAttribute : picture.inputTypeAttribute, index, type);
+    std::optional<AttributeValue> safe;
+    if (isOutput && picture.safeStateAttribute && picture.safePictureA && picture.safePictureB) {
+        safe.emplace();
+        GetValue(picture.safeStateAttribute, index, *safe);
     }
-
-    const IoStates::Picture shown = IoStates::PictureOf(type.integerValue, state.integerValue);
-    PlaceStateCaptions(picture.activeLabel, inactiveLabel, state.integerValue);
-    if (shown.hidesCaptions) {
-        picture.activeLabel->hide();
-        inactiveLabel->hide();
-    }
-    if (shown.hidesSafeState) {
-        for (QWidget *safePicture : {picture.safePictureA, picture.safePictureB}) {
-            if (safePicture)
-                safePicture->hide();
-        }
-    }
-    if (safeStepArmed && shown.showsSafeState)
-        ShowSafeStatePictures(safe, state, picture.safePictureA, picture.safePictureB);
-
-    SetPicture(picture.pictureLabel, shown.path);
+    CVornMotionIoLine::DrawPicture({picture.pictureLabel, picture.activeLabel, inactiveLabel,
+                                    picture.safePictureA, picture.safePictureB},
+                                   type.integerValue, state.integerValue, safe);
 }
 
 void CVornMotionAxisSettingsBase::ShowSafeStatePictures(AttributeValue safe, AttributeValue state,
                                                         QWidget *a, QWidget *b)
 {
-    QWidget *first = a;
-    QWidget *second = b;
-    switch (safe.integerValue) {
-    case 0xA1007C:
-    case 0xA3007E:
-        break;
-    case 0xA1007D:
-    case 0xA3007D:
-        std::swap(first, second);
-        break;
-    default:
-        for (QWidget *each : {a, b}) {
-            if (each)
-                each->hide();
-        }
-        return;
-    }
-    QWidget *shown = nullptr;
-    QWidget *hidden = nullptr;
-    switch (state.integerValue) {
-    case 0xA10072:
-    case 0xA30077:
-        shown = first;
-        hidden = second;
-        break;
-    case 0xA10073:
-    case 0xA30078:
-        shown = second;
-        hidden = first;
-        break;
-    default:
-        return;
-    }
-    if (shown)
-        shown->show();
-    if (hidden)
-        hidden->hide();
+    CVornMotionIoLine::ShowSafeStatePictures(safe.integerValue, state.integerValue, a, b);
 }

@@ -3,7 +3,6 @@
 #include "axisIds.h"
 #include "displayTexts.h"
 #include "loadingGuard.h"
-#include "properties/uiPropertyActiveStateComboBox.h"
 #include "properties/uiPropertyCheckbox.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "properties/uiPropertyEditComboBox.h"
@@ -86,10 +85,13 @@ void CVornMotionAxisSettingsStepper::CreateProperties()
     const QString none;
     AddProperty(new UIPropertyDoubleSpinBox(stepsPerUnit, ui.stpLabelStepsPerUnit, nullptr, 0, none,
                                             ui.stpStepsPerUnit));
-    AddProperty(new UIPropertyActiveStateComboBox(activeState, ui.stpLabelActiveState, 0, none,
-                                                  ui.stpActiveState));
-    AddProperty(new UIPropertyIntegerComboBox(outputType, ui.stpLabelOutputType, outputTypes, 0,
-                                              none, ui.stpOutputType));
+    output = AddIoLine({this,
+                        {outputType, activeState, 0, 0, 0, UIProperty::FixedIndex},
+                        {ui.stpOutputType, ui.stpLabelOutputType, ui.stpActiveState,
+                         ui.stpLabelActiveState, nullptr, nullptr, nullptr, nullptr,
+                         ui.stpOutputTypePicture, ui.label_activeStp, ui.label_inactiveStp,
+                         nullptr, nullptr, nullptr, nullptr, QString(), QString()}},
+                       outputTypes);
     AddProperty(new UIPropertyRadioButton(outputMode, ui.stpOutputModeClkCntClkwise, 0, none,
                                           ui.stpOutputModeStepDirection));
     AddProperty(new UIPropertyEditComboBox(stepperUnits, ui.stpLabelUnits, 0, none, ui.stpUnits));
@@ -123,8 +125,6 @@ void CVornMotionAxisSettingsStepper::InitializeProperties()
     AttachSections(sections, ui.stepperTable, ui.stepperStack);
     AttachLayoutStack(ui.stepperPEStack);
     FillSections();
-    ShowActiveStatePicture();
-    ShowOutputModePicture();
 }
 
 void CVornMotionAxisSettingsStepper::FillSections()
@@ -152,6 +152,7 @@ void CVornMotionAxisSettingsStepper::LoadProperties()
     CVornMotionAxisSettingsBase::LoadProperties();
     CVornMotionLoadingGuard loading(changeList);
     FillSections();
+    ShowOutputModePicture();
     ShowCorrectionPicture();
     EnablePositionErrorLimit();
     UpdateUnits();
@@ -184,13 +185,6 @@ void CVornMotionAxisSettingsStepper::UpdateUnits()
     ui.units_stpCorrAccJerk->setText(units + tr("/s^3"));
     ui.units_stpCorrMaxCorrLim->setText(units);
     ui.units_stpCorrDeadband->setText(units);
-}
-
-void CVornMotionAxisSettingsStepper::ShowActiveStatePicture()
-{
-    UpdateActiveStatePicture({ui.stpOutputTypePicture, ui.label_activeStp, nullptr, nullptr, 0,
-                              activeState, 0, 0, outputType, 1},
-                             ui.label_inactiveStp);
 }
 
 void CVornMotionAxisSettingsStepper::ShowOutputModePicture()
@@ -230,16 +224,12 @@ void CVornMotionAxisSettingsStepper::on_stpOutputModeStepDirection_toggled(bool 
 
 void CVornMotionAxisSettingsStepper::on_stpActiveState_currentIndexChanged(int curIndex)
 {
-    if (StoreSelectedId(activeState, 0, ui.stpActiveState, curIndex))
-        ShowActiveStatePicture();
+    output->StoreActiveState(ui.stpActiveState, curIndex);
 }
 
 void CVornMotionAxisSettingsStepper::on_stpOutputType_currentIndexChanged(int curIndex)
 {
-    if (!StoreSelectedId(outputType, 0, ui.stpOutputType, curIndex))
-        return;
-    OnActiveStateTypeChanged(outputType, 0, ui.stpActiveState, true);
-    ShowActiveStatePicture();
+    output->StoreType(curIndex);
 }
 
 void CVornMotionAxisSettingsStepper::on_stpStepsPerUnit_editingFinished()

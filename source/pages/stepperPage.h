@@ -2,6 +2,7 @@
 #define VORNAC_STEPPERPAGE_H
 
 #include "sectionTable.h"
+#include "ioLine.h"
 #include "settingsBase.h"
 
 #include "ui_stepper.h"
@@ -42,13 +43,13 @@ protected:
 private:
     // Lists the sections this axis has, keeping the section shown when it is still listed.
     void FillSections();
-    void ShowActiveStatePicture();
     void ShowOutputModePicture();
     void ShowCorrectionPicture();
     void EnablePositionErrorLimit();
 
     Ui::CVornMotionAxisSettingsStepperClass ui;
     CVornMotionSectionTable sections;
+    CVornMotionIoLine *output = nullptr;
 };
 
 #endif
