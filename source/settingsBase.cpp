@@ -529,6 +529,9 @@ void CVornMotionAxisSettingsBase::on_defaultValue()
             property->ShowValue(value, QString());
     }
     origin->StoreShownValue(value);
+    // A reset has every effect a finished edit has: other pages' units, derived edits, problems.
+    if (dialog)
+        dialog->ReviewAllPages();
 }
 
 bool CVornMotionAxisSettingsBase::IsScaled(AttributeId attr, quint32 index)

@@ -179,7 +179,7 @@ void CVornMotionAxisSettings::OpenSetting(nVornMCPCD100::AttributeId id, quint32
 void CVornMotionAxisSettings::RevertEdit(nVornMCPCD100::AttributeId id, quint32 index)
 {
     if (changeList->Revert(id, index))
-        ReviewAfterRevert();
+        ReviewAllPages();
 }
 
 void CVornMotionAxisSettings::RevertAllEdits()
@@ -187,10 +187,10 @@ void CVornMotionAxisSettings::RevertAllEdits()
     if (changeList->Count() == 0)
         return;
     changeList->Discard();
-    ReviewAfterRevert();
+    ReviewAllPages();
 }
 
-void CVornMotionAxisSettings::ReviewAfterRevert()
+void CVornMotionAxisSettings::ReviewAllPages()
 {
     // The areas, buttons and picture follow the axis type and loop mode now pending or stored.
     navigation->SetupStaticUI();
@@ -200,12 +200,16 @@ void CVornMotionAxisSettings::ReviewAfterRevert()
     emit UpdateRequired();
     for (CVornMotionAxisSettingsBase *page : pages)
         page->RecheckProblems();
-    // The loop rule holds for the axis type that is current now.
+    // The loop rule holds for the axis type that is current now; a problem already open keeps
+    // the page shown where it is.
     const CVornMotionValueReader reader(database, changeList);
-    if (reader.ReadInteger(axisType, 0) == servoAxis)
+    if (reader.ReadInteger(axisType, 0) != servoAxis) {
+        if (openProblems.IsOpen(this))
+            ReportLoopRuleProblem(false);
+    } else if (!openProblems.IsOpen(this)
+               || IsLoopPeriodCompatible(reader.ReadReal(positionLoopPeriod, 0), hostLoopPeriod)) {
         CheckServoLoopPeriod();
-    else if (openProblems.IsOpen(this))
-        ReportLoopRuleProblem(false);
+    }
 }
 
 CVornMotionAxisSettings *CVornMotionAxisSettings::FromHostPointer(QDialog *dialog)

@@ -49,6 +49,9 @@ public:
     void CheckServoLoopPeriod();
     // The problems that `source` reports count as the loop rule's own: one message, one problem.
     void ShareLoopRuleProblem(const QObject *source);
+    // After edits were taken back or reset: the navigation, every page's derived edits, values
+    // and problems, and the loop rule follow what is pending and stored now.
+    void ReviewAllPages();
 
 signals:
     void InvalidSettings(bool invalid);
@@ -70,9 +73,6 @@ private:
     void OpenSetting(nVornMCPCD100::AttributeId id, quint32 index);
     void RevertEdit(nVornMCPCD100::AttributeId id, quint32 index);
     void RevertAllEdits();
-    // After edits were taken back: every page shows what is pending now, and the checks that
-    // raised problems on the taken-back values run again.
-    void ReviewAfterRevert();
     void ReportLoopRuleProblem(bool invalid);
     void RecordProblem(const QObject *source, bool invalid);
     CCoercingSpinBox *FocusedSpinBox() const;

@@ -123,16 +123,34 @@ void TestDriveCommandPage::unorderedLimitsAreRefused()
     QCOMPARE(page.Changes()->Count(), 0u);
     QCOMPARE(page.Style("driveCommandPosTorqLimit"), red);
     QCOMPARE(page.Style("driveCommandNegTorqLimit"), red);
+    // A reload of every page keeps the refused number, the problem and the marks.
+    const double shown = page.Find<CCoercingSpinBox>(refused.constData())->value();
+    page.settings->SetHostLoopRate(0.001);
+    QCOMPARE(page.Find<CCoercingSpinBox>(refused.constData())->value(), shown);
+    QVERIFY(!page.Button(QDialogButtonBox::Ok)->isEnabled());
+    QCOMPARE(page.Style("driveCommandPosTorqLimit"), red);
 
     page.TypeInto(mending.constData(), mendingText);
     QVERIFY(!page.Banner()->isVisible());
     QVERIFY(page.Button(QDialogButtonBox::Ok)->isEnabled());
     QCOMPARE(page.Style("driveCommandPosTorqLimit"),
              QStringLiteral("QDoubleSpinBox {background: white}"));
-    // Only the mending edit is stored: a refused value stays refused until edited again.
-    QCOMPARE(page.Changes()->Count(), 1u);
+    // Once the pair shown is ordered, both boxes show what Apply writes: a refused number the
+    // other box mended is stored with the mending edit.
     const quint32 mended = mending.contains("Pos") ? positiveLimit : negativeLimit;
     QCOMPARE(double(page.Pending(mended).realValue), mendingText.toDouble());
+    const bool otherMended = mending != refused;
+    QCOMPARE(page.Changes()->Count(), otherMended ? 2u : 1u);
+    if (otherMended) {
+        const quint32 held = mended == positiveLimit ? negativeLimit : positiveLimit;
+        QCOMPARE(double(page.Pending(held).realValue), shown);
+    }
+
+    // A reload keeps what is shown, and no red mark is left from the closed problem.
+    page.settings->SetHostLoopRate(0.001);
+    QCOMPARE(page.Find<CCoercingSpinBox>(mending.constData())->value(), mendingText.toDouble());
+    QCOMPARE(page.Style("driveCommandNegTorqLimit"),
+             QStringLiteral("QDoubleSpinBox {background: white}"));
 }
 
 QTEST_MAIN(TestDriveCommandPage)

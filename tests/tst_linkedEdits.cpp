@@ -51,7 +51,7 @@ struct Dialog : HostDialog
         }
         return false;
     }
-    QVector<CVornMotionChangeList::PendingEdit> Pending() const
+    QVector<CVornMotionChangeList::PendingEdit> AllPending() const
     {
         return Changes()->PendingEdits();
     }
@@ -107,6 +107,7 @@ private slots:
     void unreadableMappingsAreNoDuplicates();
     void negativeFirstLineShowsNoLines();
     void revertedAxisTypeRestoresNavigationAndLoopRule();
+    void resetCountsPerUnitReloadsEveryPage();
 };
 
 void TestLinkedEdits::ioTypeAndStatesRevertTogether_data()
@@ -207,9 +208,9 @@ void TestLinkedEdits::ioTypeAndStatesRevertTogether()
     QCOMPARE(states->currentData().toInt(), reader.ReadInteger(state, 0));
     QCOMPARE(types->currentData().toInt(), reader.ReadInteger(type, 0));
 
-    const auto before = dialog.Pending();
+    const auto before = dialog.AllPending();
     dialog.ReloadAll();
-    QVERIFY2(SamePending(before, dialog.Pending()), "a reload stores nothing");
+    QVERIFY2(SamePending(before, dialog.AllPending()), "a reload stores nothing");
 
     const int shownState = states->currentData().toInt();
     dialog.Button(QDialogButtonBox::Apply)->click();
@@ -266,9 +267,9 @@ void TestLinkedEdits::filterParametersAndBiquadStayConsistent()
         QVERIFY2(dialog.Changes()->Contains(numeratorQ, 0), "the depth's biquad is derived again");
         break;
     }
-    const auto before = dialog.Pending();
+    const auto before = dialog.AllPending();
     dialog.ReloadAll();
-    QVERIFY2(SamePending(before, dialog.Pending()), "a reload stores nothing");
+    QVERIFY2(SamePending(before, dialog.AllPending()), "a reload stores nothing");
 
     QStringList shown;
     for (const char *box :
@@ -436,6 +437,32 @@ void TestLinkedEdits::revertedAxisTypeRestoresNavigationAndLoopRule()
     QCOMPARE(dialog.Changes()->Count(), 0u);
     QCOMPARE(positionLoop->isVisibleTo(dialog.dialog), servoShowsPositionLoop);
     QVERIFY(!dialog.Button(QDialogButtonBox::Ok)->isEnabled());
+}
+
+// Reset to Default stores at once: the other pages must show their numbers in the new units, as
+// after a finished edit.
+void TestLinkedEdits::resetCountsPerUnitReloadsEveryPage()
+{
+    CAxisDatabase database;
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    AxisSetting counts = *database.Setting(0xA30035, 0);
+    counts.value.realValue = 4000.0;
+    database.SetSetting(0xA30035, 0, counts);
+    Dialog dialog(database);
+    dialog.Open("gmodeTrajectory");
+    auto *limit = dialog.Find<CCoercingSpinBox>("mtnSoftwareFwLimitPosition");
+    const QString before = limit->text();
+    dialog.Open("gmodeEnc");
+    auto *box = dialog.Find<CCoercingSpinBox>("encCountsPerUnit");
+    QAction *reset = box->actions().value(0);
+    QVERIFY(reset);
+    reset->trigger();
+    QCOMPARE(dialog.Pending(0xA30035).realValue, 1000.0);
+
+    const QString shown = limit->text();
+    QVERIFY(shown != before);
+    dialog.ReloadAll();
+    QCOMPARE(limit->text(), shown);
 }
 
 QTEST_MAIN(TestLinkedEdits)

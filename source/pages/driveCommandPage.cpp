@@ -1,5 +1,6 @@
 #include "driveCommandPage.h"
 
+#include "loadingGuard.h"
 #include "pictures.h"
 #include "properties/uiPropertyCheckbox.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
@@ -47,18 +48,17 @@ void CVornMotionAxisSettingsDriveCommand::CreateProperties()
 void CVornMotionAxisSettingsDriveCommand::InitializeProperties()
 {
     CVornMotionAxisSettingsBase::InitializeProperties();
-    if (!db->IsAttributeSupported(hasDacScaling, 0)) {
-        ui.driveCommandScale->hide();
-        ui.label_driveCommandScale->hide();
-        ui.units_driveCommandScale->hide();
-    }
+    const bool scaling = db->IsAttributeSupported(hasDacScaling, 0);
+    RestrictBinding(ui.driveCommandScale, scaling);
+    ui.units_driveCommandScale->setVisible(scaling);
     TitleWithStoredName(ui.driveCommandGroupBox, tr("Drive Command Output"), outputName);
     ui.driveCommandPicture->setPixmap(LoadPicture(QStringLiteral(":/images/DriveCommand.PNG"),
                                                   ui.driveCommandPicture->devicePixelRatioF()));
     ui.driveCommandPicture->lower();
 }
 
-// An unordered pair is refused: the limit that would break the order is not stored.
+// An unordered pair is refused: the limit that would break the order is not stored, and its box
+// keeps the refused number, through any reload, until the person makes the pair ordered.
 void CVornMotionAxisSettingsDriveCommand::on_coercedValueChanged(long attr, double curValue,
                                                                  bool dataTypeDouble)
 {
@@ -69,28 +69,39 @@ void CVornMotionAxisSettingsDriveCommand::on_coercedValueChanged(long attr, doub
         const bool ordered = edited == positiveLimit
                                  ? curValue > ui.driveCommandNegTorqLimit->value()
                                  : curValue < ui.driveCommandPosTorqLimit->value();
-        limitsUnordered = !ordered;
+        std::optional<Refused> other;
+        if (refused && refused->attribute != edited)
+            other = refused;
+        refused.reset();
+        if (!ordered)
+            refused = Refused{edited, curValue};
         ReportProblem(!ordered, tr(limitOrderMessage));
         if (!ordered)
             return;
+        // The other box's refused number is what the person typed: it holds now.
+        if (other)
+            CVornMotionAxisSettingsBase::on_coercedValueChanged(long(other->attribute),
+                                                                other->value, true);
     }
     CVornMotionAxisSettingsBase::on_coercedValueChanged(attr, curValue, dataTypeDouble);
 }
 
-// The refused value is gone once the boxes show the stored limits again.
-void CVornMotionAxisSettingsDriveCommand::RecheckProblems()
+void CVornMotionAxisSettingsDriveCommand::LoadProperties()
 {
-    if (!limitsUnordered
-        || ui.driveCommandPosTorqLimit->value() <= ui.driveCommandNegTorqLimit->value())
+    CVornMotionAxisSettingsBase::LoadProperties();
+    if (!refused)
         return;
-    limitsUnordered = false;
-    emit InvalidSettings(false);
+    CVornMotionLoadingGuard loading(changeList);
+    (refused->attribute == positiveLimit ? ui.driveCommandPosTorqLimit
+                                         : ui.driveCommandNegTorqLimit)
+        ->setValue(refused->value);
 }
 
-void CVornMotionAxisSettingsDriveCommand::on_invalidSettings(bool state)
+// The page marks its boxes from its own problem, whatever problem the dialog reports.
+void CVornMotionAxisSettingsDriveCommand::on_invalidSettings(bool)
 {
-    MarkInvalid(ui.driveCommandPosTorqLimit, state);
-    MarkInvalid(ui.driveCommandNegTorqLimit, state);
+    MarkInvalid(ui.driveCommandPosTorqLimit, refused.has_value());
+    MarkInvalid(ui.driveCommandNegTorqLimit, refused.has_value());
 }
 
 void CVornMotionAxisSettingsDriveCommand::on_driveCommandDCInverted_toggled(bool curState)

@@ -18,7 +18,6 @@ public:
 
     void on_invalidSettings(bool state) override;
     void on_coercedValueChanged(long attr, double curValue, bool dataTypeDouble) override;
-    void RecheckProblems() override;
 
 private slots:
     void on_driveCommandDCInverted_toggled(bool curState);
@@ -26,10 +25,17 @@ private slots:
 protected:
     void CreateProperties() override;
     void InitializeProperties() override;
+    void LoadProperties() override;
 
 private:
     Ui::CVornMotionAxisSettingsDriveCommandClass ui;
-    bool limitsUnordered = false;
+    // A limit the page refused to store, with the number its box keeps showing.
+    struct Refused
+    {
+        nVornMCPCD100::AttributeId attribute;
+        double value;
+    };
+    std::optional<Refused> refused;
 };
 
 #endif
