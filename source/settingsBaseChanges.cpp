@@ -45,6 +45,15 @@ CVornMotionAxisSettingsBase::DescribeEdit(const CVornMotionChangeList::PendingEd
         texts.instance = InstanceName(binding, edit.index);
         return texts;
     }
+    // A derived setting that no widget shows reads as its cause does, in the same units.
+    for (const UIProperty *binding : std::as_const(properties)) {
+        if (!edit.IsDerived() || binding->Attribute() != edit.causeId)
+            continue;
+        EditTexts texts = ValueTexts(binding, edit.index, edit);
+        texts.setting = GetDisplayNameOrId(edit.id);
+        texts.instance = InstanceName(binding, edit.index);
+        return texts;
+    }
     return std::nullopt;
 }
 

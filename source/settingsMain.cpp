@@ -170,7 +170,12 @@ void CVornMotionAxisSettings::ShowChanges()
 void CVornMotionAxisSettings::OpenSetting(nVornMCPCD100::AttributeId id, quint32 index)
 {
     // The page has focused the widget already; the dialog's window takes over from the list's.
-    if (QWidget *widget = navigation->RevealSetting(id, index)) {
+    // A derived setting that no page shows opens where its cause is shown.
+    QWidget *widget = navigation->RevealSetting(id, index);
+    const auto edit = changeList->PendingEditOf(id, index);
+    if (!widget && edit && edit->IsDerived())
+        widget = navigation->RevealSetting(edit->causeId, edit->causeIndex);
+    if (widget) {
         activateWindow();
         CVornMotionFlash::Flash(widget);
     }

@@ -108,6 +108,8 @@ private slots:
     void negativeFirstLineShowsNoLines();
     void revertedAxisTypeRestoresNavigationAndLoopRule();
     void resetCountsPerUnitReloadsEveryPage();
+    void derivedStepperDecelerationReadsAndOpensAsItsCause();
+    void stepperLoopModeIsABoundSetting();
 };
 
 void TestLinkedEdits::ioTypeAndStatesRevertTogether_data()
@@ -463,6 +465,57 @@ void TestLinkedEdits::resetCountsPerUnitReloadsEveryPage()
     QVERIFY(shown != before);
     dialog.ReloadAll();
     QCOMPARE(limit->text(), shown);
+}
+
+// The correction's deceleration follows its acceleration; no widget shows it.
+void TestLinkedEdits::derivedStepperDecelerationReadsAndOpensAsItsCause()
+{
+    CAxisDatabase database;
+    QVERIFY(LoadProfile(database, QStringLiteral("stepperClosedLoop.json")));
+    Dialog dialog(database);
+    dialog.Open("gmodeMultiPurpose");
+    auto *table = dialog.Find<QTableWidget>("stepperTable");
+    for (int row = 0; row < table->rowCount(); ++row) {
+        table->setCurrentCell(row, 0);
+        if (dialog.Find<QWidget>("stpCorrAcc")->isVisibleTo(dialog.dialog))
+            break;
+    }
+    dialog.TypeInto("stpCorrAcc", QStringLiteral("250"));
+    const auto deceleration = dialog.Changes()->PendingEditOf(0xC20027, 0);
+    QVERIFY(deceleration && deceleration->IsDerived());
+
+    CVornMotionPendingEditsModel *model = dialog.Model();
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->EditAt(1)->id, 0xC20027u);
+    const auto pendingText = [&](int row) {
+        return model->index(row, CVornMotionPendingEditsModel::PendingColumn).data().toString();
+    };
+    QCOMPARE(pendingText(1), pendingText(0));
+    QVERIFY(model->index(1, 0).data().toString().contains(
+        model->index(0, 0).data().toString()));
+
+    dialog.Open("gmodeSetup");
+    dialog.Find<QPushButton>("changesButton")->click();
+    auto *view = dialog.Find<QAbstractItemView>("changesView");
+    view->setCurrentIndex(model->index(1, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(dialog.dialog->focusWidget(), dialog.Find<QWidget>("stpCorrAcc"));
+
+    QVERIFY(dialog.RevertRow(0xC20027, 0));
+    QCOMPARE(dialog.Changes()->Count(), 0u);
+}
+
+void TestLinkedEdits::stepperLoopModeIsABoundSetting()
+{
+    CAxisDatabase database;
+    QVERIFY(LoadProfile(database, QStringLiteral("stepper.json")));
+    Dialog dialog(database);
+    dialog.Open("gmodeSetup");
+    auto *mode = dialog.Find<QComboBox>("genAxisLoopMode");
+    QVERIFY(!mode->isHidden());
+    mode->setCurrentIndex((mode->currentIndex() + 1) % mode->count());
+    QVERIFY(dialog.Find<QLabel>("genLabelAxisLoopMode")->font().bold());
+    QVERIFY(mode->toolTip().startsWith(QStringLiteral("Stored: ")));
 }
 
 QTEST_MAIN(TestLinkedEdits)

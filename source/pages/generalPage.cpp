@@ -51,6 +51,8 @@ void CVornMotionAxisSettingsGeneral::CreateProperties()
     AddProperty(
         new UIPropertyIntegerSpinBox(watchdogTimeout, nullptr, 0, QString(), ui.genCommTimeout));
     AddProperty(new UIPropertyCheckbox(dualLoop, nullptr, 0, QString(), ui.genDualLoopEnabled));
+    AddProperty(new UIPropertyIntegerComboBox(stepperLoopMode, ui.genLabelAxisLoopMode, loopModes,
+                                              0, QString(), ui.genAxisLoopMode));
 }
 
 void CVornMotionAxisSettingsGeneral::LoadProperties()
@@ -83,22 +85,10 @@ void CVornMotionAxisSettingsGeneral::RefreshLoopModeAndFeedback()
     UpdateWidgetState(feedback, 0, ui.genFeedbackType, ui.genLabelFeedbackType, 0);
     FillEnumComboBox(feedback, 0, devices.data(), ui.genFeedbackType);
 
-    ui.genAxisLoopMode->setVisible(!servo);
-    ui.genLabelAxisLoopMode->setVisible(!servo);
-    if (servo) {
-        if (ui.genAxisLoopMode->count() > 0)
-            ui.genAxisLoopMode->clear();
-    } else {
-        UpdateWidgetState(stepperLoopMode, 0, ui.genAxisLoopMode, ui.genLabelAxisLoopMode, 0);
-        ui.genLabelAxisLoopMode->setTextFormat(Qt::PlainText);
-        ui.genLabelAxisLoopMode->setText(GetDictionaryName(stepperLoopMode));
-        SetAttributeToolTip(stepperLoopMode, ui.genAxisLoopMode, ui.genLabelAxisLoopMode);
-        FillEnumComboBox(stepperLoopMode, 0, loopModes, ui.genAxisLoopMode);
-    }
-
+    // Only a stepper has a loop mode.
+    RestrictBinding(ui.genAxisLoopMode, !servo);
     if (needsFeedback)
         ReplaceMissingFeedback();
-    ComboItems::SelectData(ui.genAxisLoopMode, loopMode.integerValue);
 }
 
 void CVornMotionAxisSettingsGeneral::ReplaceMissingFeedback()

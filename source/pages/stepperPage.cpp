@@ -257,7 +257,8 @@ void CVornMotionAxisSettingsStepper::on_coercedValueChanged(long attr, double cu
         return;
     const AttributeId edited = AttributeId(attr);
     SetValue(edited, 0, value);
-    // The correction decelerates as it accelerates.
+    // The correction decelerates as it accelerates: one edit to the person who made it.
+    const CVornMotionChangeList::Derivation derived(changeList, edited, 0);
     if (edited == correctionAcceleration)
         SetValue(correctionDeceleration, 0, value);
     else if (edited == correctionJerk)
