@@ -513,6 +513,7 @@ void TestLinkedEdits::stepperLoopModeIsABoundSetting()
     dialog.Open("gmodeSetup");
     auto *mode = dialog.Find<QComboBox>("genAxisLoopMode");
     QVERIFY(!mode->isHidden());
+    QVERIFY(mode->count() > 1);
     mode->setCurrentIndex((mode->currentIndex() + 1) % mode->count());
     QVERIFY(dialog.Find<QLabel>("genLabelAxisLoopMode")->font().bold());
     QVERIFY(mode->toolTip().startsWith(QStringLiteral("Stored: ")));
