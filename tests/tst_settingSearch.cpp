@@ -1,3 +1,4 @@
+#include "flash.h"
 #include "profileFixture.h"
 
 #include <QAbstractItemView>
@@ -38,6 +39,7 @@ class TestSettingSearch : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void foundSettingOpensAtItsInstance_data();
     void foundSettingOpensAtItsInstance();
     void wordsNobodyUsesFindNothing();
@@ -46,6 +48,11 @@ private slots:
 private:
     CAxisDatabase database;
 };
+
+void TestSettingSearch::initTestCase()
+{
+    CVornMotionFlash::SetDuration(100);
+}
 
 void TestSettingSearch::foundSettingOpensAtItsInstance_data()
 {
@@ -107,7 +114,7 @@ void TestSettingSearch::foundSettingOpensAtItsInstance()
         QCOMPARE(search.dialog->focusWidget(), found);
         // Highlighted for a moment, then as it was.
         QVERIFY(found->autoFillBackground());
-        QTRY_VERIFY_WITH_TIMEOUT(!found->autoFillBackground(), 5000);
+        QTRY_VERIFY(!found->autoFillBackground());
     }
     QCOMPARE(search.Changes()->Count(), 0u);
     QCOMPARE(QString::fromUtf8(CAxisProfileFile::Serialize(database)), stored);
