@@ -7,6 +7,13 @@ const QColor flashColour(0xff, 0xe0, 0x8a);
 const char flashName[] = "vornacFlash";
 } // namespace
 
+int CVornMotionFlash::duration = 1500;
+
+void CVornMotionFlash::SetDuration(int milliseconds)
+{
+    duration = milliseconds;
+}
+
 void CVornMotionFlash::Flash(QWidget *widget)
 {
     if (!widget)
@@ -16,7 +23,7 @@ void CVornMotionFlash::Flash(QWidget *widget)
                                                         Qt::FindDirectChildrenOnly);
     if (!flash)
         flash = new CVornMotionFlash(widget);
-    flash->timer.start(durationMs);
+    flash->timer.start(duration);
 }
 
 CVornMotionFlash::CVornMotionFlash(QWidget *widget)

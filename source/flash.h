@@ -14,11 +14,13 @@ class CVornMotionFlash : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int durationMs = 1500;
-
     static void Flash(QWidget *widget);
+    // How long the highlight stays, in milliseconds (1500 unless set); tests shorten it.
+    static void SetDuration(int milliseconds);
 
 private:
+    static int duration;
+
     explicit CVornMotionFlash(QWidget *widget);
     void Restore();
 

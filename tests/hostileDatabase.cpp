@@ -132,21 +132,29 @@ bool HostileDatabase::IsAttributeReadOnly(AttributeId id, uint32_t index)
     return Flip(CAxisDatabase::IsAttributeReadOnly(id, index));
 }
 
+int32_t HostileDatabase::Written(AttributeId id, uint32_t index, int32_t status)
+{
+    ++writeCalls;
+    if (status < 0)
+        refusedWrites.emplace_back(id, index);
+    return status;
+}
+
 int32_t HostileDatabase::SetAttribute(AttributeId id, uint32_t index, const AttributeValue *value)
 {
     if (value)
         writtenReals.push_back(double(value->realValue));
     if (refusing.count({id, index}))
-        return StatusRefused;
-    return CAxisDatabase::SetAttribute(id, index, value);
+        return Written(id, index, StatusRefused);
+    return Written(id, index, CAxisDatabase::SetAttribute(id, index, value));
 }
 
 int32_t HostileDatabase::SetAttributeString(AttributeId id, uint32_t index, uint32_t length,
                                             const char16_t *text)
 {
     if (refusing.count({id, index}))
-        return StatusRefused;
-    return CAxisDatabase::SetAttributeString(id, index, length, text);
+        return Written(id, index, StatusRefused);
+    return Written(id, index, CAxisDatabase::SetAttributeString(id, index, length, text));
 }
 
 int32_t HostileDatabase::GetAttributeString(AttributeId id, uint32_t index, int32_t *capacity,

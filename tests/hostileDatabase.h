@@ -11,7 +11,7 @@
 // back as garbage (NaN, infinities, denormal or huge reals, unknown identifiers, absurd counts,
 // strings without a terminator or asking for more room than given), the device type may be
 // unreadable, and the settings of a refusing set turn every write down. It remembers every real
-// it was asked to write.
+// it was asked to write, counts the writes and names those it refused.
 class HostileDatabase : public CAxisDatabase
 {
 public:
@@ -25,6 +25,11 @@ public:
     void PickRefusals();
     // Every real value written, in order.
     std::vector<double> writtenReals;
+    // Every write asked for, of a value or a text, refused or not.
+    int writeCalls = 0;
+    // The settings whose writes were refused, by the refusing set or by the database's own rules,
+    // in order.
+    std::vector<Key> refusedWrites;
     // While set, reads still fail or come back NaN or infinite, but never as plausible lies: no
     // one can restore a database that lies about what it holds, so commits are judged on this.
     bool detectableFaultsOnly = false;
@@ -57,6 +62,7 @@ private:
     int32_t Spoil(nVornMCPCD100::AttributeId id, int32_t status,
                   nVornMCPCD100::AttributeValue *value);
     bool Flip(bool answer);
+    int32_t Written(nVornMCPCD100::AttributeId id, uint32_t index, int32_t status);
 
     std::mt19937 random;
     std::set<std::pair<nVornMCPCD100::AttributeId, uint32_t>> refusing;

@@ -29,6 +29,16 @@ inline bool LoadProfile(CAxisDatabase &database, const QString &name)
     return loaded;
 }
 
+// An embedded picture, failing the running test when the resources lack it: two missing pictures
+// would otherwise compare equal as two null ones.
+inline QImage EmbeddedPicture(const QString &name)
+{
+    const QImage picture = QPixmap(QStringLiteral(":/images/") + name).toImage();
+    QTest::qVerify(!picture.isNull(), "EmbeddedPicture", qPrintable(name + " is not embedded"),
+                   __FILE__, __LINE__);
+    return picture;
+}
+
 inline QStringList ComboTexts(const QComboBox *combo)
 {
     QStringList texts;
@@ -52,6 +62,20 @@ inline QStringList TableRows(const QTableWidget *table)
     for (int row = 0; row < table->rowCount(); ++row)
         rows.append(table->item(row, 0)->text());
     return rows;
+}
+
+// The pending value of a setting; fails the running test when none is pending, so that a check
+// for 0 or false cannot pass on an edit that was never stored.
+inline nVornMCPCD100::AttributeValue PendingValue(const CVornMotionChangeList *changes,
+                                                  nVornMCPCD100::AttributeId id, quint32 index = 0)
+{
+    nVornMCPCD100::AttributeValue value = {};
+    const bool pending = changes->ReadValue(id, index, &value);
+    QTest::qVerify(
+        pending, "PendingValue",
+        qPrintable(QStringLiteral("nothing pending for 0x%1 at %2").arg(id, 0, 16).arg(index)),
+        __FILE__, __LINE__);
+    return value;
 }
 
 // A dialog of the module as a host creates it, found again through its widgets' object names.
@@ -86,11 +110,15 @@ public:
         QTest::keyClicks(box->findChild<QLineEdit *>(), text);
         QTest::keyClick(box, Qt::Key_Return);
     }
-    // Chooses the item of a combo box as a user does, by its text.
+    // Chooses the item of a combo box as a user does, by its text; fails the running test when
+    // no item has that text.
     void Choose(const char *combo, const QString &text) const
     {
         auto *box = Find<QComboBox>(combo);
-        box->setCurrentIndex(box->findText(text));
+        const int item = box->findText(text);
+        QTest::qVerify(item >= 0, "Choose", qPrintable(text + " is not an item of " + combo),
+                       __FILE__, __LINE__);
+        box->setCurrentIndex(item);
     }
     // Whether a label shows the embedded picture `picture`; an empty name means no picture.
     bool ShowsPicture(const char *label, const QString &picture) const
@@ -98,15 +126,14 @@ public:
         const QPixmap shown = Find<QLabel>(label)->pixmap(Qt::ReturnByValue);
         if (picture.isEmpty())
             return shown.isNull();
-        return shown.toImage() == QPixmap(QStringLiteral(":/images/") + picture).toImage();
+        return shown.toImage() == EmbeddedPicture(picture);
     }
     QLabel *Banner() const { return Find<QLabel>("labelInvalidSettings"); }
     CVornMotionChangeList *Changes() const { return settings->ChangeList(); }
+    // The pending value of a setting; fails the running test when none is pending.
     nVornMCPCD100::AttributeValue Pending(nVornMCPCD100::AttributeId id, quint32 index = 0) const
     {
-        nVornMCPCD100::AttributeValue value = {};
-        Changes()->ReadValue(id, index, &value);
-        return value;
+        return PendingValue(Changes(), id, index);
     }
 
     QDialog *dialog;

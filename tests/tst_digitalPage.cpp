@@ -36,7 +36,10 @@ struct Digital : HostDialog
     void MapRow(int row, const QString &function) const
     {
         QComboBox *editor = OpenEditor(row);
-        editor->setCurrentIndex(editor->findText(function));
+        const int item = editor->findText(function);
+        QTest::qVerify(item >= 0, "MapRow", qPrintable(function + " is not a mapping"), __FILE__,
+                       __LINE__);
+        editor->setCurrentIndex(item);
         Leave(editor, Qt::Key_Return);
     }
     // The view commits a Return only once the key has reached the editor.

@@ -40,11 +40,6 @@ struct Encoder : HostDialog
     }
 };
 
-QImage Resource(const QString &name)
-{
-    return QPixmap(QStringLiteral(":/images/") + name).toImage();
-}
-
 } // namespace
 
 class TestEncoderPage : public QObject
@@ -203,7 +198,8 @@ void TestEncoderPage::phasingPictureNamesTheRecognisedLevels()
         QCOMPARE(page.Find<QRadioButton>(pair.second.toLatin1().constData())->isChecked(),
                  secondClicked);
     }
-    QCOMPARE(page.Picture(), Resource(QStringLiteral("encsignalphasing_%1.png").arg(picture)));
+    QCOMPARE(page.Picture(),
+             EmbeddedPicture(QStringLiteral("encsignalphasing_%1.png").arg(picture)));
 }
 
 void TestEncoderPage::unitsAreStoredAsTypedWithTheCursorKept()

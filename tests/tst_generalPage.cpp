@@ -176,7 +176,7 @@ void TestGeneralPage::choosingStepperRunsTheHostLoopRuleAndRebuildsNavigation()
     QCOMPARE(host.Find<QToolButton>("gmodeMultiPurpose")->accessibleName(),
              QStringLiteral("Stepper"));
     QCOMPARE(host.Find<QLabel>("gmodePicture")->pixmap(Qt::ReturnByValue).toImage(),
-             QPixmap(QStringLiteral(":/images/StepperWithAI.PNG")).toImage());
+             EmbeddedPicture(QStringLiteral("StepperWithAI.PNG")));
 }
 
 void TestGeneralPage::choosingServoChecksTheLoopPeriod()

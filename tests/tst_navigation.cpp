@@ -1,4 +1,5 @@
 #include "axisFixtures.h"
+#include "profileFixture.h"
 #include "recordingHelpHost.h"
 
 #include "settingsMain.h"
@@ -78,15 +79,14 @@ void TestNavigation::pictureAndButtonsFitTheAxis_data()
     QTest::addColumn<qint32>("device");
     QTest::addColumn<QString>("picture");
 
-    QTest::newRow("servo with analog inputs") << servo << true << 0 << ":/images/ServoWithAI.PNG";
-    QTest::newRow("servo") << servo << false << 0 << ":/images/ServoWithoutAI.PNG";
-    QTest::newRow("stepper with analog inputs")
-        << stepper << true << 0 << ":/images/StepperWithAI.PNG";
-    QTest::newRow("stepper") << stepper << false << 0 << ":/images/StepperWithoutAI.PNG";
+    QTest::newRow("servo with analog inputs") << servo << true << 0 << "ServoWithAI.PNG";
+    QTest::newRow("servo") << servo << false << 0 << "ServoWithoutAI.PNG";
+    QTest::newRow("stepper with analog inputs") << stepper << true << 0 << "StepperWithAI.PNG";
+    QTest::newRow("stepper") << stepper << false << 0 << "StepperWithoutAI.PNG";
     QTest::newRow("unknown axis type: stepper picture")
-        << 0x1 << false << 0 << ":/images/StepperWithoutAI.PNG";
-    QTest::newRow("simulated axis") << servo << true << 0xA10043 << ":/images/SimulatedAxis.PNG";
-    QTest::newRow("intelligent drive") << stepper << false << 0xC2002F << ":/images/DriveWithAI.png";
+        << 0x1 << false << 0 << "StepperWithoutAI.PNG";
+    QTest::newRow("simulated axis") << servo << true << 0xA10043 << "SimulatedAxis.PNG";
+    QTest::newRow("intelligent drive") << stepper << false << 0xC2002F << "DriveWithAI.png";
 }
 
 void TestNavigation::pictureAndButtonsFitTheAxis()
@@ -102,7 +102,7 @@ void TestNavigation::pictureAndButtonsFitTheAxis()
 
     Dialog shown(database);
     const QLabel *label = shown.dialog->findChild<QLabel *>(QStringLiteral("gmodePicture"));
-    QCOMPARE(label->pixmap(Qt::ReturnByValue).toImage(), QPixmap(picture).toImage());
+    QCOMPARE(label->pixmap(Qt::ReturnByValue).toImage(), EmbeddedPicture(picture));
     QCOMPARE(shown.Shows("gmodeAnalogIO"), analog);
     QCOMPARE(shown.Shows("gmodePositionLoop"), axis == servo);
     QVERIFY(shown.Shows("gmodeSetup"));

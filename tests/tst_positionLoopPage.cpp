@@ -237,7 +237,7 @@ void TestPositionLoopPage::driveLoopShowsTheDriveGains()
     QCOMPARE(TableRows(page.Find<QTableWidget>("positionLoopTable")),
              (QStringList{"Gains", "Rates", "Limits", "Gain Sets"}));
     QCOMPARE(page.Find<QLabel>("positionLoopPicture")->pixmap(Qt::ReturnByValue).toImage(),
-             QPixmap(QStringLiteral(":/images/DriveControlGainsPLoop_small.PNG")).toImage());
+             EmbeddedPicture(QStringLiteral("DriveControlGainsPLoop_small.PNG")));
     QCOMPARE(page.Find<CCoercingSpinBox>("cntTmodeLoopRate")->value(), 0.1);
 }
 

@@ -1,3 +1,4 @@
+#include "flash.h"
 #include "profileFixture.h"
 
 #include "settingIndex.h"
@@ -41,6 +42,7 @@ class TestSettingSearch : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void foundSettingOpensAtItsInstance_data();
     void foundSettingOpensAtItsInstance();
     void wordsNobodyUsesFindNothing();
@@ -51,6 +53,11 @@ private slots:
 private:
     CAxisDatabase database;
 };
+
+void TestSettingSearch::initTestCase()
+{
+    CVornMotionFlash::SetDuration(100);
+}
 
 void TestSettingSearch::foundSettingOpensAtItsInstance_data()
 {
@@ -115,7 +122,7 @@ void TestSettingSearch::foundSettingOpensAtItsInstance()
         QCOMPARE(search.dialog->focusWidget(), found);
         // Highlighted for a moment, then as it was.
         QVERIFY(found->autoFillBackground());
-        QTRY_VERIFY_WITH_TIMEOUT(!found->autoFillBackground(), 5000);
+        QTRY_VERIFY(!found->autoFillBackground());
     }
     QCOMPARE(search.Changes()->Count(), 0u);
     QCOMPARE(QString::fromUtf8(CAxisProfileFile::Serialize(database)), stored);

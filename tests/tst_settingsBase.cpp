@@ -1,4 +1,5 @@
 #include "pageFixture.h"
+#include "profileFixture.h"
 #include "testSettingsPage.h"
 
 #include "displayTexts.h"
@@ -108,13 +109,6 @@ QList<qint32> ItemIds(const QComboBox *combo)
     for (int item = 0; item < combo->count(); ++item)
         ids.append(combo->itemData(item).toInt());
     return ids;
-}
-
-AttributeValue Pending(CVornMotionChangeList *changes, AttributeId id, quint32 index = 0)
-{
-    AttributeValue value = {};
-    changes->ReadValue(id, index, &value);
-    return value;
 }
 
 // Types into a spin box as a user does and finishes the edit with Return.
@@ -304,21 +298,21 @@ void TestSettingsBase::finishedEditsAreClampedAndStored()
 
     TypeAndReturn(ui.tstLimit, QStringLiteral("150"));
     QCOMPARE(ui.tstLimit->value(), 100.0);
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 100);
+    QCOMPARE(qint32(PendingValue(fixture.Changes(), TestSettingsPage::Limit).integerValue), 100);
 
     TypeAndReturn(ui.tstVelocity, QStringLiteral("-5"));
     QCOMPARE(ui.tstVelocity->value(), 0.0);
-    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Velocity).realValue), 0.0);
+    QCOMPARE(double(PendingValue(fixture.Changes(), TestSettingsPage::Velocity).realValue), 0.0);
 
     TypeAndReturn(ui.tstLimit, QStringLiteral("7"));
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 7);
+    QCOMPARE(qint32(PendingValue(fixture.Changes(), TestSettingsPage::Limit).integerValue), 7);
 
     // Shown in milliseconds, stored in seconds, limited by the stored maximum of 0.1 s.
     TypeAndReturn(ui.tstSettle, QStringLiteral("250"));
     QCOMPARE(ui.tstSettle->value(), 100.0);
-    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Settle).realValue), 0.1);
+    QCOMPARE(double(PendingValue(fixture.Changes(), TestSettingsPage::Settle).realValue), 0.1);
     TypeAndReturn(ui.tstSettle, QStringLiteral("5"));
-    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Settle).realValue), 0.005);
+    QCOMPARE(double(PendingValue(fixture.Changes(), TestSettingsPage::Settle).realValue), 0.005);
 }
 
 void TestSettingsBase::missingLimitLeavesThatSideOpen()
@@ -329,9 +323,9 @@ void TestSettingsBase::missingLimitLeavesThatSideOpen()
     Fixture fixture(database);
 
     TypeAndReturn(fixture.page->ui.tstLimit, QStringLiteral("5000"));
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 5000);
+    QCOMPARE(qint32(PendingValue(fixture.Changes(), TestSettingsPage::Limit).integerValue), 5000);
     TypeAndReturn(fixture.page->ui.tstLimit, QStringLiteral("-3"));
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 0);
+    QCOMPARE(qint32(PendingValue(fixture.Changes(), TestSettingsPage::Limit).integerValue), 0);
 }
 
 void TestSettingsBase::integerEditsNeverOverflow()
@@ -344,11 +338,12 @@ void TestSettingsBase::integerEditsNeverOverflow()
     CVornMotionAxisSettingsBase *page = fixture.page;
 
     page->on_coercedValueChanged(TestSettingsPage::Limit, 1e12, false);
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 2147483647);
+    QCOMPARE(qint32(PendingValue(fixture.Changes(), TestSettingsPage::Limit).integerValue),
+             2147483647);
     page->on_coercedValueChanged(TestSettingsPage::Limit, -7.9, false);
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), -7);
+    QCOMPARE(qint32(PendingValue(fixture.Changes(), TestSettingsPage::Limit).integerValue), -7);
     page->on_coercedValueChanged(TestSettingsPage::Limit, std::nan(""), false);
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), -7);
+    QCOMPARE(qint32(PendingValue(fixture.Changes(), TestSettingsPage::Limit).integerValue), -7);
 
     QCOMPARE(TestSettingsPage::InstanceAt(2147483647, 1), -1);
     QCOMPARE(TestSettingsPage::InstanceAt(-2, 1), -1);
@@ -384,7 +379,7 @@ void TestSettingsBase::returnStoresOnceAndKeepsTheDialogOpen()
     QCOMPARE(announced.count(), 1);
     QVERIFY(fixture.dialog->isVisible());
     QCOMPARE(fixture.dialog->result(), 0);
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::Limit).integerValue), 42);
+    QCOMPARE(qint32(PendingValue(fixture.Changes(), TestSettingsPage::Limit).integerValue), 42);
 }
 
 void TestSettingsBase::applyFinishesATypedEdit()
@@ -428,7 +423,7 @@ void TestSettingsBase::pendingCountsPerUnitRescales()
     QCOMPARE(ui.tstVelocity->value(), 5.0);
 
     TypeAndReturn(ui.tstVelocity, QStringLiteral("6"));
-    QCOMPARE(double(Pending(changes, TestSettingsPage::Velocity).realValue), 12.0);
+    QCOMPARE(double(PendingValue(changes, TestSettingsPage::Velocity).realValue), 12.0);
 
     fixture.Button(QDialogButtonBox::Apply)->click();
     QCOMPARE(changes->Count(), 0u);
@@ -454,7 +449,7 @@ void TestSettingsBase::unusableCountsPerUnitDoesNotRescale()
     emit fixture.dialog->UpdateRequired();
     QCOMPARE(fixture.page->ui.tstVelocity->value(), 10.0);
     TypeAndReturn(fixture.page->ui.tstVelocity, QStringLiteral("6"));
-    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Velocity).realValue), 6.0);
+    QCOMPARE(double(PendingValue(fixture.Changes(), TestSettingsPage::Velocity).realValue), 6.0);
 }
 
 void TestSettingsBase::stepperInOpenLoopScalesBySteps()
@@ -506,9 +501,10 @@ void TestSettingsBase::ioTypeChangeMapsStatesToTheNewGroup()
 
     ui.tstOutputType->setCurrentIndex(ui.tstOutputType->findData(0xA3007B));
 
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::OutputType).integerValue), 0xA3007B);
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::OutputState).integerValue), 0xA10073);
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::SafeState).integerValue), 0xA1007D);
+    const CVornMotionChangeList *changes = fixture.Changes();
+    QCOMPARE(qint32(PendingValue(changes, TestSettingsPage::OutputType).integerValue), 0xA3007B);
+    QCOMPARE(qint32(PendingValue(changes, TestSettingsPage::OutputState).integerValue), 0xA10073);
+    QCOMPARE(qint32(PendingValue(changes, TestSettingsPage::SafeState).integerValue), 0xA1007D);
     QCOMPARE(ItemIds(ui.tstOutputState), (QList<qint32>{0xA10072, 0xA10073}));
     QCOMPARE(ui.tstOutputState->currentData().toInt(), 0xA10073);
     QCOMPARE(ItemIds(ui.tstSafeState), (QList<qint32>{0xA1007C, 0xA1007D, 0xA300C9}));
@@ -570,12 +566,12 @@ void TestSettingsBase::resetToDefaultStoresAtOnce()
 
     actions.first()->trigger();
     QCOMPARE(ui.tstVelocity->value(), 20.0);
-    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Velocity).realValue), 20.0);
+    QCOMPARE(double(PendingValue(fixture.Changes(), TestSettingsPage::Velocity).realValue), 20.0);
 
     // Shown in milliseconds, the default goes through the same conversion as an edit.
     ui.tstSettle->actions().first()->trigger();
     QCOMPARE(ui.tstSettle->value(), 1.0);
-    QCOMPARE(double(Pending(fixture.Changes(), TestSettingsPage::Settle).realValue), 0.001);
+    QCOMPARE(double(PendingValue(fixture.Changes(), TestSettingsPage::Settle).realValue), 0.001);
 
     fixture.Button(QDialogButtonBox::Ok)->click();
     QCOMPARE(double(database.Setting(TestSettingsPage::Velocity, 0)->value.realValue), 20.0);
@@ -588,7 +584,8 @@ void TestSettingsBase::resetToDefaultMapsActiveStateToTheTypesGroup()
     const Ui::TestSettingsPageClass &ui = fixture.page->ui;
     ui.tstOutputState->actions().first()->trigger();
     QCOMPARE(ui.tstOutputState->currentData().toInt(), 0xA30077);
-    QCOMPARE(qint32(Pending(fixture.Changes(), TestSettingsPage::OutputState).integerValue), 0xA30077);
+    QCOMPARE(qint32(PendingValue(fixture.Changes(), TestSettingsPage::OutputState).integerValue),
+             0xA30077);
 }
 
 void TestSettingsBase::resetIsDisabledForTexts()

@@ -142,8 +142,12 @@ void TestTrajectoryPage::limitOrderBlocksApplyUntilEitherLimitIsMended()
     QVERIFY(!page.Button(QDialogButtonBox::Apply)->isEnabled());
     // The invalid value waits in the change list; the open problem keeps it from the database.
     QVERIFY(page.Changes()->Contains(breaking.contains("Fw") ? forwardLimit : reverseLimit, 0));
-    page.Button(QDialogButtonBox::Apply)->click();
-    QCOMPARE(double(database.Setting(forwardLimit, 0)->value.realValue), 500.0);
+    // A shortcut or a host reaches the commit without the disabled buttons: it must refuse too.
+    const QByteArray stored = CAxisProfileFile::Serialize(database);
+    page.settings->on_applyButton_clicked();
+    page.settings->accept();
+    QVERIFY(page.dialog->isVisible());
+    QCOMPARE(CAxisProfileFile::Serialize(database), stored);
 
     page.TypeInto(mending.constData(), mendingValue);
     QVERIFY(!page.Banner()->isVisible());
@@ -178,8 +182,7 @@ void TestTrajectoryPage::criteriaAndStopModesReachTheDatabaseOnApply()
     page.Find<QCheckBox>("trjMvCompleteMotorOff")->click();
     page.Find<QCheckBox>("trjMvCompleteInPosition")->click();
     page.Find<QCheckBox>("mtnSoftwareFwLimitEnabled")->click();
-    auto *stopMode = page.Find<QComboBox>("mtnSoftwareFwLimitStopMode");
-    stopMode->setCurrentIndex(stopMode->findText(QStringLiteral("Disable Motor")));
+    page.Choose("mtnSoftwareFwLimitStopMode", QStringLiteral("Disable Motor"));
     QCOMPARE(page.Changes()->Count(), 4u);
 
     page.Button(QDialogButtonBox::Apply)->click();

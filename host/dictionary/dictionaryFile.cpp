@@ -1,22 +1,30 @@
 #include "dictionaryFile.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 namespace {
 
+// "0x" and one to eight hexadecimal digits, nothing else: no blanks, signs or second prefix.
 bool ParseIdentifier(const std::string &text, uint32_t *identifier)
 {
     if (text.size() < 3 || text.size() > 10 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
         return false;
-    char *end = nullptr;
-    errno = 0;
-    const unsigned long value = std::strtoul(text.c_str() + 2, &end, 16);
-    if (errno != 0 || *end != '\0' || value > 0xFFFFFFFFul)
-        return false;
-    *identifier = static_cast<uint32_t>(value);
+    uint32_t value = 0;
+    for (size_t position = 2; position < text.size(); ++position) {
+        const char digit = text[position];
+        uint32_t nibble = 0;
+        if (digit >= '0' && digit <= '9')
+            nibble = uint32_t(digit - '0');
+        else if (digit >= 'a' && digit <= 'f')
+            nibble = uint32_t(digit - 'a' + 10);
+        else if (digit >= 'A' && digit <= 'F')
+            nibble = uint32_t(digit - 'A' + 10);
+        else
+            return false;
+        value = value << 4 | nibble;
+    }
+    *identifier = value;
     return true;
 }
 
