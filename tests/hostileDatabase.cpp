@@ -30,6 +30,8 @@ bool IsCountOrIndex(AttributeId id)
 
 bool HostileDatabase::Chance(int percent)
 {
+    if (steady)
+        return false;
     return int(random() % 100) < percent;
 }
 

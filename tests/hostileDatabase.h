@@ -33,6 +33,9 @@ public:
     // While set, reads still fail or come back NaN or infinite, but never as plausible lies: no
     // one can restore a database that lies about what it holds, so commits are judged on this.
     bool detectableFaultsOnly = false;
+    // While set, the database answers every question as it holds it: a check that reloads and
+    // compares needs the same answers twice.
+    bool steady = false;
 
     int32_t GetDeviceType(int32_t *deviceType, int32_t *second) override;
     int32_t GetAttributeDefault(nVornMCPCD100::AttributeId id, uint32_t index,
