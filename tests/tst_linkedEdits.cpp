@@ -114,6 +114,7 @@ private slots:
 
 void TestLinkedEdits::ioTypeAndStatesRevertTogether_data()
 {
+    QTest::addColumn<QString>("profile");
     QTest::addColumn<QByteArray>("area");
     QTest::addColumn<QByteArray>("typeCombo");
     QTest::addColumn<QByteArray>("stateCombo");
@@ -125,20 +126,23 @@ void TestLinkedEdits::ioTypeAndStatesRevertTogether_data()
     const struct
     {
         const char *name;
+        const char *profile;
         const char *area;
         const char *typeCombo;
         const char *stateCombo;
         quint32 type, state, safe;
     } lines[] = {
-        {"limit", "gmodeLimitsAndHome", "mtnFwLimitInputType", "mtnFwLimitActiveState", 0xA3000E,
+        {"limit", "servo.json", "gmodeLimitsAndHome", "mtnFwLimitInputType", "mtnFwLimitActiveState", 0xA3000E,
          0xA3000D, 0},
-        {"digital input", "gmodeDigitalIO", "dioDIType", "dioDIActiveState", 0xA30065, 0xA30063, 0},
-        {"capture", "gmodeCapt", "ccpCaptureInputType", "ccpCaptureActiveState", 0xA1007A, 0xA1007B,
+        {"digital input", "servo.json", "gmodeDigitalIO", "dioDIType", "dioDIActiveState", 0xA30065, 0xA30063, 0},
+        {"capture", "servo.json", "gmodeCapt", "ccpCaptureInputType", "ccpCaptureActiveState", 0xA1007A, 0xA1007B,
          0},
-        {"compare", "gmodeComp", "ccpCompareOutputType", "ccpCompareActiveState", 0xA10079,
+        {"compare", "servo.json", "gmodeComp", "ccpCompareOutputType", "ccpCompareActiveState", 0xA10079,
          0xA3002F, 0xA30030},
-        {"drive enable", "gmodeDriveSignals", "mtnDriveEnableOutputType",
+        {"drive enable", "servo.json", "gmodeDriveSignals", "mtnDriveEnableOutputType",
          "mtnDriveEnableActiveState", 0xA300BC, 0xA300BB, 0xA300BD},
+        {"stepper output", "stepper.json", "gmodeMultiPurpose", "stpOutputType", "stpActiveState",
+         0xA3000B, 0xA30009, 0},
     };
     const struct
     {
@@ -150,7 +154,8 @@ void TestLinkedEdits::ioTypeAndStatesRevertTogether_data()
     for (const auto &line : lines) {
         for (const auto &scenario : scenarios) {
             QTest::addRow("%s: %s", line.name, scenario.name)
-                << QByteArray(line.area) << QByteArray(line.typeCombo)
+                << QString::fromLatin1(line.profile) << QByteArray(line.area)
+                << QByteArray(line.typeCombo)
                 << QByteArray(line.stateCombo) << line.type << line.state << line.safe
                 << int(scenario.scenario);
         }
@@ -159,6 +164,7 @@ void TestLinkedEdits::ioTypeAndStatesRevertTogether_data()
 
 void TestLinkedEdits::ioTypeAndStatesRevertTogether()
 {
+    QFETCH(QString, profile);
     QFETCH(QByteArray, area);
     QFETCH(QByteArray, typeCombo);
     QFETCH(QByteArray, stateCombo);
@@ -168,7 +174,7 @@ void TestLinkedEdits::ioTypeAndStatesRevertTogether()
     QFETCH(int, scenario);
 
     CAxisDatabase database;
-    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    QVERIFY(LoadProfile(database, profile));
     Dialog dialog(database);
     dialog.Open(area);
     auto *types = dialog.Find<QComboBox>(typeCombo.constData());
