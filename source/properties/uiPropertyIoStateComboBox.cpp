@@ -31,3 +31,8 @@ void UIPropertyIoStateComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDat
     const qint32 ioType = reader.ReadInteger(kind.typeOfState(attribute), index);
     ComboItems::SetAcceptedIds(db, attribute, index, kind.choices(IoStates::GroupOf(ioType)), combo);
 }
+
+CVornMotionSettingKind UIPropertyIoStateComboBox::HeldKind() const
+{
+    return CVornMotionSettingKind::Enumeration;
+}

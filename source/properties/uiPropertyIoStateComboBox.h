@@ -18,6 +18,7 @@ public:
     void ShowValue(const nVornMCPCD100::AttributeValue &value, const QString &text) override;
     void FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,
                    CVornMotionChangeList *changeList, quint32 index) override;
+    CVornMotionSettingKind HeldKind() const override;
 
 private:
     QComboBox *combo;
