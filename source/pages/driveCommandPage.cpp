@@ -80,14 +80,21 @@ void CVornMotionAxisSettingsDriveCommand::on_coercedValueChanged(long attr, doub
     CVornMotionAxisSettingsBase::on_coercedValueChanged(attr, curValue, dataTypeDouble);
 }
 
-// The refused value is gone once the boxes show the stored limits again.
+// A refused value is gone once the boxes show the stored limits again; a pending pair out of order
+// (one loaded from a file) is a problem as a typed one is.
 void CVornMotionAxisSettingsDriveCommand::RecheckProblems()
 {
-    if (!limitsUnordered
-        || ui.driveCommandPosTorqLimit->value() <= ui.driveCommandNegTorqLimit->value())
+    if (!limitsUnordered && !changeList->Contains(positiveLimit, 0)
+        && !changeList->Contains(negativeLimit, 0))
         return;
-    limitsUnordered = false;
-    emit InvalidSettings(false);
+    const bool unordered
+        = ui.driveCommandPosTorqLimit->value() <= ui.driveCommandNegTorqLimit->value();
+    if (unordered == limitsUnordered)
+        return;
+    limitsUnordered = unordered;
+    if (unordered)
+        dialog->SetInvalidSettingsText(tr(limitOrderMessage));
+    emit InvalidSettings(unordered);
 }
 
 void CVornMotionAxisSettingsDriveCommand::on_invalidSettings(bool state)
