@@ -176,8 +176,6 @@ QString CVornMotionSettingsStager::Place(const File::Entry &entry, const Catalog
     if (entry.instance > quint32((*setting)->instances.size()))
         return tr("This axis has no instance %1 of it.").arg(entry.instance);
     *index = (*setting)->instances.at(int(entry.instance) - 1);
-    if (!database->IsAttributeSupported(entry.id, *index))
-        return NoSuchSetting();
     if (entry.kind == Kind::Text && entry.text.size() > CVornMotionUnitScale::LongestUnitsText)
         return tr("The text is longer than %1 characters.")
             .arg(CVornMotionUnitScale::LongestUnitsText);
@@ -195,6 +193,9 @@ QString CVornMotionSettingsStager::Refuse(const File::Entry &entry, quint32 inde
     // Which areas the axis shows follows its type: a file loads onto the type it finds.
     if (entry.id == AxisIds::axisType)
         return tr("The axis keeps its own type.");
+    // Asked only of values that differ: an entry the axis shows already costs one question.
+    if (!database->IsAttributeSupported(entry.id, index))
+        return NoSuchSetting();
     if (database->IsAttributeReadOnly(entry.id, index))
         return tr("Read-only on this axis.");
     if (entry.kind != Kind::Text) {

@@ -53,7 +53,7 @@ private:
     // Why an entry cannot be staged, or an empty text; *setting and *index say where it goes.
     QString Place(const CVornMotionSettingsFile::Entry &entry,
                   const CVornMotionSettingsCatalog::Setting **setting, quint32 *index) const;
-    // Why a differing value cannot be staged, or an empty text.
+    // Why a value that differs cannot be staged, or an empty text.
     QString Refuse(const CVornMotionSettingsFile::Entry &entry, quint32 index) const;
     static QString NoSuchSetting();
     QString Notice(const CVornMotionSettingsFile::Header &header) const;
