@@ -507,7 +507,10 @@ QString CVornMotionSettingsFile::RealText(double value)
     // Qt writes a negative zero without its sign.
     if (value == 0.0 && std::signbit(value))
         return QStringLiteral("-0.0");
-    QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
+    // Shortest digits either way; without an exponent where that stays short, as people write.
+    const double magnitude = std::fabs(value);
+    const char format = magnitude >= 1e-5 && magnitude < 1e15 ? 'f' : 'g';
+    QString text = QString::number(value, format, QLocale::FloatingPointShortest);
     // A real reads as a real, and never as an integer, to people and to other JSON readers.
     if (std::isfinite(value) && !text.contains(QLatin1Char('.'))
         && !text.contains(QLatin1Char('e')))

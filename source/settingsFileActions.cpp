@@ -10,7 +10,7 @@
 
 #include <QAction>
 #include <QDateTime>
-#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMenu>
 #include <QPushButton>
@@ -150,7 +150,7 @@ QString
 CVornMotionSettingsFileActions::Summary(const QString &path,
                                         const CVornMotionSettingsStager::Outcome &outcome) const
 {
-    const QString name = QDir::toNativeSeparators(path);
+    const QString name = QFileInfo(path).fileName();
     QStringList lines;
     if (!outcome.notice.isEmpty())
         lines << outcome.notice;
