@@ -145,7 +145,7 @@ public:
         int column = 1;
         for (int at = lineStarts.at(line - 1); at < offset; ++at)
             column += (uchar(bytes.at(at)) & 0xC0) != 0x80;
-        return File::tr("line %1, column %2").arg(line).arg(column);
+        return CVornMotionSettingsFile::tr("line %1, column %2").arg(line).arg(column);
     }
 
 private:
@@ -159,16 +159,16 @@ QString Describe(const QJsonValue &value)
     case QJsonValue::Bool:
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     case QJsonValue::Double:
-        return File::tr("the number %1").arg(File::RealText(value.toDouble()));
+        return CVornMotionSettingsFile::tr("the number %1").arg(File::RealText(value.toDouble()));
     case QJsonValue::String: {
         const QString text = value.toString();
-        return File::tr("the text \"%1\"")
+        return CVornMotionSettingsFile::tr("the text \"%1\"")
             .arg(text.size() > 40 ? text.left(40) + QStringLiteral("…") : text);
     }
     case QJsonValue::Array:
-        return File::tr("a list");
+        return CVornMotionSettingsFile::tr("a list");
     case QJsonValue::Object:
-        return File::tr("an object");
+        return CVornMotionSettingsFile::tr("an object");
     default:
         return QStringLiteral("null");
     }
@@ -208,7 +208,8 @@ bool ReadIdentifier(const QJsonObject &object, const QString &key, quint32 *id, 
 {
     if (ParseIdentifier(object.value(key), id))
         return true;
-    *problem = File::tr("%1 must be \"0x\" and up to eight hexadecimal digits, not %2")
+    *problem = CVornMotionSettingsFile::tr(
+                   "%1 must be \"0x\" and up to eight hexadecimal digits, not %2")
                    .arg(Key(key), Describe(object.value(key)));
     return false;
 }
@@ -220,7 +221,8 @@ bool ReadText(const QJsonObject &object, const QString &key, QString *text, QStr
     if (value.isUndefined())
         return true;
     if (!value.isString()) {
-        *problem = File::tr("%1 must be a text, not %2").arg(Key(key), Describe(value));
+        *problem = CVornMotionSettingsFile::tr("%1 must be a text, not %2")
+                       .arg(Key(key), Describe(value));
         return false;
     }
     *text = value.toString();
@@ -231,7 +233,7 @@ bool CheckKeys(const QJsonObject &object, const QStringList &known, QString *pro
 {
     for (const QString &key : object.keys()) {
         if (!known.contains(key)) {
-            *problem = File::tr("unknown key %1").arg(Key(key));
+            *problem = CVornMotionSettingsFile::tr("unknown key %1").arg(Key(key));
             return false;
         }
     }
@@ -246,33 +248,35 @@ void ReadValue(const QJsonValue &json, File::Entry *entry)
         if (IsWhole(json, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()))
             entry->value.integerValue = qint32(json.toDouble());
         else
-            entry->valueProblem = File::tr("not a whole number from -2147483648 to 2147483647");
+            entry->valueProblem
+                = CVornMotionSettingsFile::tr("not a whole number from -2147483648 to 2147483647");
         return;
     case Kind::Real:
         if (json.isDouble() && std::isfinite(json.toDouble()))
             entry->value.realValue = json.toDouble();
         else
-            entry->valueProblem = File::tr("not a finite number");
+            entry->valueProblem = CVornMotionSettingsFile::tr("not a finite number");
         return;
     case Kind::Boolean:
         if (json.isBool())
             entry->value.booleanValue = json.toBool() ? 1 : 0;
         else
-            entry->valueProblem = File::tr("not true or false");
+            entry->valueProblem = CVornMotionSettingsFile::tr("not true or false");
         return;
     case Kind::Enumeration: {
         quint32 id = 0;
         if (ParseIdentifier(json, &id))
             entry->value.integerValue = qint32(id);
         else
-            entry->valueProblem = File::tr("not an identifier such as \"0x00A3006B\"");
+            entry->valueProblem
+                = CVornMotionSettingsFile::tr("not an identifier such as \"0x00A3006B\"");
         return;
     }
     case Kind::Text:
         if (json.isString())
             entry->text = json.toString();
         else
-            entry->valueProblem = File::tr("not a text");
+            entry->valueProblem = CVornMotionSettingsFile::tr("not a text");
         return;
     }
 }
@@ -280,20 +284,20 @@ void ReadValue(const QJsonValue &json, File::Entry *entry)
 bool ReadEntry(const QJsonValue &json, File::Entry *entry, QString *problem)
 {
     if (!json.isObject()) {
-        *problem = File::tr("must be an object, not %1").arg(Describe(json));
+        *problem = CVornMotionSettingsFile::tr("must be an object, not %1").arg(Describe(json));
         return false;
     }
     const QJsonObject object = json.toObject();
     if (!CheckKeys(object, EntryKeys(), problem))
         return false;
     if (!object.contains(QStringLiteral("id"))) {
-        *problem = File::tr("has no identifier (\"id\")");
+        *problem = CVornMotionSettingsFile::tr("has no identifier (\"id\")");
         return false;
     }
     if (!ReadIdentifier(object, QStringLiteral("id"), &entry->id, problem))
         return false;
     if (!object.contains(QStringLiteral("value"))) {
-        *problem = File::tr("has no value (\"value\")");
+        *problem = CVornMotionSettingsFile::tr("has no value (\"value\")");
         return false;
     }
     const QJsonValue kind = object.value(QStringLiteral("kind"));
@@ -301,14 +305,15 @@ bool ReadEntry(const QJsonValue &json, File::Entry *entry, QString *problem)
         return kind.isString() && kind.toString() == File::KindName(each);
     });
     if (known == std::end(kinds)) {
-        *problem = File::tr("%1 must be integer, real, boolean, enumeration or text, not %2")
+        *problem = CVornMotionSettingsFile::tr(
+                       "%1 must be integer, real, boolean, enumeration or text, not %2")
                        .arg(Key(QStringLiteral("kind")), Describe(kind));
         return false;
     }
     entry->kind = *known;
     const QJsonValue instance = object.value(QStringLiteral("instance"));
     if (!instance.isUndefined() && !IsWhole(instance, 1, std::numeric_limits<qint32>::max())) {
-        *problem = File::tr("%1 must be a whole number from 1, not %2")
+        *problem = CVornMotionSettingsFile::tr("%1 must be a whole number from 1, not %2")
                        .arg(Key(QStringLiteral("instance")), Describe(instance));
         return false;
     }
@@ -327,17 +332,19 @@ bool ReadHeader(const QJsonObject &root, File::Header *header, QString *problem)
 {
     const QJsonValue format = root.value(QStringLiteral("format"));
     if (format.toString() != QLatin1String(formatName)) {
-        *problem = File::tr("not a settings file: %1 is %2, not \"%3\"")
+        *problem = CVornMotionSettingsFile::tr("not a settings file: %1 is %2, not \"%3\"")
                        .arg(Key(QStringLiteral("format")),
-                            format.isUndefined() ? File::tr("missing") : Describe(format),
+                            format.isUndefined() ? CVornMotionSettingsFile::tr("missing")
+                                                 : Describe(format),
                             QLatin1String(formatName));
         return false;
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != File::Version) {
-        *problem = File::tr("%1 is %2: this module reads version %3")
+        *problem = CVornMotionSettingsFile::tr("%1 is %2: this module reads version %3")
                        .arg(Key(QStringLiteral("version")),
-                            version.isUndefined() ? File::tr("missing") : Describe(version))
+                            version.isUndefined() ? CVornMotionSettingsFile::tr("missing")
+                                                  : Describe(version))
                        .arg(File::Version);
         return false;
     }
@@ -354,16 +361,17 @@ bool ReadHeader(const QJsonObject &root, File::Header *header, QString *problem)
         return false;
     const QJsonValue pending = root.value(QStringLiteral("pendingEdits"));
     if (!pending.isUndefined() && !IsWhole(pending, 0, std::numeric_limits<qint32>::max())) {
-        *problem = File::tr("%1 must be a whole number from 0, not %2")
+        *problem = CVornMotionSettingsFile::tr("%1 must be a whole number from 0, not %2")
                        .arg(Key(QStringLiteral("pendingEdits")), Describe(pending));
         return false;
     }
     header->pendingEdits = int(pending.toDouble());
     const QJsonValue settings = root.value(QStringLiteral("settings"));
     if (!settings.isArray()) {
-        *problem = File::tr("%1 must be a list, not %2")
+        *problem = CVornMotionSettingsFile::tr("%1 must be a list, not %2")
                        .arg(Key(QStringLiteral("settings")),
-                            settings.isUndefined() ? File::tr("missing") : Describe(settings));
+                            settings.isUndefined() ? CVornMotionSettingsFile::tr("missing")
+                                                   : Describe(settings));
         return false;
     }
     return true;
@@ -475,7 +483,7 @@ bool WrittenNegative(const QByteArray &bytes, int start, int end)
 
 QString TooLarge()
 {
-    return File::tr("larger than 16 MB: not a settings file");
+    return CVornMotionSettingsFile::tr("larger than 16 MB: not a settings file");
 }
 
 } // namespace
