@@ -13,13 +13,13 @@
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QMenu>
-#include <QPushButton>
+#include <QToolButton>
 
 using nVornMCPCD100::AttributeValue;
 using Catalog = CVornMotionSettingsCatalog;
 
 CVornMotionSettingsFileActions::CVornMotionSettingsFileActions(
-    QPushButton *button, CVornMotionAxisSettingsGMode *navigation,
+    QToolButton *button, CVornMotionAxisSettingsGMode *navigation,
     nVornMCPCD100::iMotionConfigurationDatabase *database, CVornMotionChangeList *changeList,
     QWidget *dialog, Review review)
     : QObject(dialog)

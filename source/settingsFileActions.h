@@ -16,7 +16,7 @@ class CVornMotionAxisSettingsGMode;
 class CVornMotionChangeList;
 class CVornMotionSettingsFileReport;
 class QFileDialog;
-class QPushButton;
+class QToolButton;
 
 // The dialog's "Settings" menu: save what the axis shows to a file, load a file as pending edits,
 // and stage the defaults of the current area or of every area. Files are chosen in Qt's own file
@@ -29,7 +29,7 @@ public:
     // Called after edits were staged: the dialog checks them once and opens the list of changes.
     using Review = std::function<void()>;
 
-    CVornMotionSettingsFileActions(QPushButton *button, CVornMotionAxisSettingsGMode *navigation,
+    CVornMotionSettingsFileActions(QToolButton *button, CVornMotionAxisSettingsGMode *navigation,
                                    nVornMCPCD100::iMotionConfigurationDatabase *database,
                                    CVornMotionChangeList *changeList, QWidget *dialog,
                                    Review review);

@@ -78,7 +78,7 @@ struct FilesDialog : HostDialog
 
     QAction *Action(const char *name) const
     {
-        auto *button = Find<QPushButton>("settingsMenuButton");
+        auto *button = Find<QToolButton>("settingsMenuButton");
         return button && button->menu() ? button->menu()->findChild<QAction *>(QLatin1String(name))
                                         : nullptr;
     }

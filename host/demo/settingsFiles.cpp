@@ -11,12 +11,13 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
 QMenu *SettingsMenu(const QDialog *dialog)
 {
-    const auto *button = dialog->findChild<QPushButton *>(QStringLiteral("settingsMenuButton"));
+    const auto *button = dialog->findChild<QToolButton *>(QStringLiteral("settingsMenuButton"));
     return button ? button->menu() : nullptr;
 }
 
@@ -77,7 +78,7 @@ QString SettingsFileReport(const QDialog *dialog)
 
 bool SaveSettingsMenuPicture(QDialog *dialog, const QString &path)
 {
-    auto *button = dialog->findChild<QPushButton *>(QStringLiteral("settingsMenuButton"));
+    auto *button = dialog->findChild<QToolButton *>(QStringLiteral("settingsMenuButton"));
     QMenu *menu = SettingsMenu(dialog);
     if (!button || !menu)
         return false;
