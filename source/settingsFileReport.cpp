@@ -52,8 +52,13 @@ void CVornMotionSettingsFileReport::Present(
                new QStandardItem(refusal.value), new QStandardItem(refusal.reason)};
         for (QStandardItem *item : std::as_const(row))
             item->setToolTip(item->text().toHtmlEscaped());
+        // The area tells apart settings of one name; the line finds the entry in the file.
+        QStringList where;
+        if (!refusal.area.isEmpty())
+            where << refusal.area;
         if (refusal.line > 0)
-            row.first()->setToolTip(tr("Line %1 of the file").arg(refusal.line));
+            where << tr("Line %1 of the file").arg(refusal.line);
+        row.first()->setToolTip(where.join(QLatin1Char('\n')).toHtmlEscaped());
         model->appendRow(row);
     }
     view->setVisible(!refusals.isEmpty());

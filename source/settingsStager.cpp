@@ -235,6 +235,7 @@ CVornMotionSettingsStager::Describe(const File::Entry &entry, const Catalog::Set
 {
     Refusal refusal;
     refusal.line = entry.line;
+    refusal.area = Shortened(entry.area);
     refusal.setting = GetDictionaryName(entry.id);
     if (refusal.setting.isEmpty())
         refusal.setting = entry.name.isEmpty() ? File::IdentifierText(entry.id) : entry.name;

@@ -24,6 +24,8 @@ public:
     struct Refusal
     {
         int line = 0;
+        // The area the file names, for settings of the same name in several areas.
+        QString area;
         QString setting;
         QString instance;
         QString value;
