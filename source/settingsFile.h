@@ -73,6 +73,8 @@ public:
     static bool Load(const QString &path, Contents *contents, QString *error);
     static bool Save(const QString &path, const Contents &contents, QString *error);
 
+    // The name the header gives the format.
+    static QString FormatName();
     static QString KindName(CVornMotionSettingKind kind);
     // "0x" and eight upper-case hexadecimal digits.
     static QString IdentifierText(quint32 id);
@@ -81,6 +83,7 @@ public:
 
 private:
     CVornMotionSettingsFile() = delete;
+    static QString TooLarge();
 };
 
 #endif
