@@ -65,12 +65,6 @@ QByteArray ReadAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // The dialog's "Settings" menu, its file dialog and its report, as a person uses them.
 struct FilesDialog : HostDialog
 {
@@ -116,6 +110,22 @@ struct FilesDialog : HostDialog
             rows << ModelRow(model, row).join(QStringLiteral(" | "));
         return rows;
     }
+    // Saves the settings to `path`, then writes them with `pattern` replaced by `replacement` to
+    // `edited`; false when the save failed or nothing matched.
+    bool SaveEdited(const QString &path, const QString &pattern, const QString &replacement,
+                    const QString &edited) const
+    {
+        QFile::remove(path);
+        if (!Choose("saveSettingsAction", path))
+            return false;
+        QString text = QString::fromUtf8(ReadAll(path));
+        const QString saved = text;
+        text.replace(QRegularExpression(pattern), replacement);
+        QFile file(edited);
+        const QByteArray bytes = text.toUtf8();
+        return text != saved && file.open(QIODevice::WriteOnly)
+               && file.write(bytes) == bytes.size();
+    }
     bool ChangesShown() const { return Find<QDialog>("changesWindow")->isVisible(); }
     QStringList PendingEdits(const CAxisDatabase &database) const
     {
@@ -137,7 +147,6 @@ class TestSettingsFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
     void roundTripStagesNothing_data();
     void roundTripStagesNothing();
     void loadsOntoAnotherAxis_data();
@@ -156,11 +165,6 @@ private slots:
 private:
     QTemporaryDir folder;
 };
-
-void TestSettingsFiles::init()
-{
-    QVERIFY(folder.isValid());
-}
 
 void TestSettingsFiles::roundTripStagesNothing_data()
 {
@@ -196,10 +200,9 @@ void TestSettingsFiles::roundTripStagesNothing()
     QVERIFY(first > 0);
     QStringList areas;
     for (int line = first; line < lines.size() && lines.at(line) != "    ]"; ++line) {
-        QByteArray text = lines.at(line).trimmed();
-        if (text.endsWith(','))
-            text.chop(1);
-        const QJsonObject entry = QJsonDocument::fromJson(text).object();
+        const QByteArray text = lines.at(line).trimmed();
+        const QJsonObject entry
+            = QJsonDocument::fromJson(text.chopped(text.endsWith(','))).object();
         QVERIFY2(entry.contains(QStringLiteral("value")), text.constData());
         const QString area = entry.value(QStringLiteral("area")).toString();
         if (areas.isEmpty() || areas.last() != area) {
@@ -278,21 +281,17 @@ void TestSettingsFiles::loadsOntoAnotherAxis()
     FilesDialog loading(target);
     QVERIFY(loading.Choose("loadSettingsAction", path));
     const QStringList pending = loading.PendingEdits(target);
-    // A listed edit ending in "..." is pending with some value; the first row lists every edit.
-    for (const QString &edit : std::as_const(staged)) {
-        const bool anyValue = edit.endsWith(QLatin1String("..."));
-        QVERIFY2(anyValue ? !pending.filter(edit.chopped(3)).isEmpty() : pending.contains(edit),
-                 qPrintable(edit + QStringLiteral(" in ") + pending.join(QLatin1Char(' '))));
-    }
-    if (storedOnSource.size() > 0)
+    // A file whose source differs from its target only where the row says stages just that.
+    for (const QString &edit : std::as_const(staged))
+        QVERIFY2(pending.contains(edit), qPrintable(edit + QLatin1Char(' ') + pending.join(' ')));
+    if (!storedOnSource.isEmpty())
         QCOMPARE(pending, staged);
     QCOMPARE(loading.ChangesShown(), !pending.isEmpty());
     const QString summary = loading.Summary();
     QVERIFY2(summary.contains(notice), qPrintable(summary));
     QCOMPARE(summary.isEmpty(), notice.isEmpty() && reported.isEmpty());
-    const QStringList rows = reported.isEmpty() ? QStringList() : loading.ReportRows();
     for (const QString &row : std::as_const(reported))
-        QVERIFY2(rows.contains(row), qPrintable(row + QStringLiteral("\n") + rows.join('\n')));
+        QVERIFY2(loading.ReportRows().contains(row), qPrintable(row));
     QVERIFY(target.WriteLog().isEmpty());
 }
 
@@ -302,25 +301,25 @@ void TestSettingsFiles::entriesThatCannotLoadAreReported_data()
     QTest::addColumn<QString>("replacement");
     QTest::addColumn<QString>("reported");
 
-    QTest::newRow("read-only") << R"x(("id": "0x00C2005A".*"value": )[^,]+)x"
-                               << R"x(\g<1>0.002)x"
+    QTest::newRow("read-only") << R"x("id": "0x00C2005A".*"value": \K[^,]+)x"
+                               << "0.002"
                                << "Loop Rate |  | 0.002 | Read-only on this axis.";
     QTest::newRow("refused by the database")
-        << R"x(("id": "0x00A30059", "instance": 1, .*"value": )[^,]+)x"
-        << R"x(\g<1>-5.0)x"
+        << R"x("id": "0x00A30059", "instance": 1, .*"value": \K[^,]+)x"
+        << "-5.0"
         << "Position Error Limit |  | -5.0 | Not accepted by this axis.";
     QTest::newRow("kind differs")
-        << R"x(("id": "0x00A30059", "instance": 1, .*"kind": )"real")x"
-        << R"x(\g<1>"integer")x"
+        << R"x("id": "0x00A30059", "instance": 1, .*"kind": \K"real")x"
+        << R"x("integer")x"
         << "Position Error Limit |  | 1000 | Wrong kind: the file has integer, the axis holds "
            "real here.";
     QTest::newRow("value not of its kind")
-        << R"x(("id": "0x00A30059", "instance": 1, .*"value": )[^,]+)x"
-        << R"x(\g<1>"lots")x"
+        << R"x("id": "0x00A30059", "instance": 1, .*"value": \K[^,]+)x"
+        << R"x("lots")x"
         << "Position Error Limit |  |  | Wrong kind: the value is not a finite number.";
     QTest::newRow("text too long")
-        << R"x(("id": "0x00A30034", "instance": 1, .*"value": )"mm")x"
-        << QStringLiteral("\\g<1>\"%1\"").arg(QString(513, QLatin1Char('m')))
+        << R"x("id": "0x00A30034", "instance": 1, .*"value": \K"mm")x"
+        << QStringLiteral("\"%1\"").arg(QString(513, QLatin1Char('m')))
         << QStringLiteral("Encoder Units | Encoder 1 | \"%1… | The text is longer than 512 "
                           "characters.")
                .arg(QString(199, QLatin1Char('m')));
@@ -329,16 +328,16 @@ void TestSettingsFiles::entriesThatCannotLoadAreReported_data()
         << R"x("name": "Dual-Loop Mode", "id": "0x00ABCDEF")x"
         << "Dual-Loop Mode |  | false | This axis has no such setting.";
     QTest::newRow("instance the axis lacks")
-        << R"x(("id": "0x00A30035", "instance": )2)x"
-        << R"x(\g<1>7)x"
+        << R"x("id": "0x00A30035", "instance": \K2)x"
+        << "7"
         << "Counts per Unit | Encoder 2 | 2000.0 | This axis has no instance 7 of it.";
     QTest::newRow("where instances start")
         << R"x("settings": \[)x"
         << R"x("settings": [{"id": "0x00A10061", "kind": "integer", "value": 5},)x"
         << "First Encoder Index |  | 5 | Says where the axis's instances start: it belongs to the "
            "axis.";
-    QTest::newRow("axis type") << R"x(("id": "0x00A30001", .*"value": )"0x00A3006B")x"
-                               << R"x(\g<1>"0x00A3006C")x"
+    QTest::newRow("axis type") << R"x("id": "0x00A30001", .*"value": \K"0x00A3006B")x"
+                               << R"x("0x00A3006C")x"
                                << "Axis Type |  | Stepper | The axis keeps its own type.";
     QTest::newRow("given twice")
         << R"x(\]\n\}\n$)x"
@@ -357,16 +356,9 @@ void TestSettingsFiles::entriesThatCannotLoadAreReported()
     CAxisDatabase database;
     QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
     FilesDialog axis(database);
-    const QString saved = folder.filePath(QStringLiteral("saved.json"));
     const QString edited = folder.filePath(QStringLiteral("edited.json"));
-    QFile::remove(saved);
-    QVERIFY(axis.Choose("saveSettingsAction", saved));
-    QString text = QString::fromUtf8(ReadAll(saved));
-    const QString before = text;
-    text.replace(QRegularExpression(pattern),
-                 replacement.replace(QLatin1String("\\g<1>"), QLatin1String("\\1")));
-    QVERIFY2(text != before, qPrintable(pattern));
-    QVERIFY(WriteAll(edited, text.toUtf8()));
+    QVERIFY(axis.SaveEdited(folder.filePath(QStringLiteral("saved.json")), pattern, replacement,
+                            edited));
 
     QVERIFY(axis.Choose("loadSettingsAction", edited));
     QVERIFY2(axis.Summary().startsWith(QStringLiteral("No differences in the settings")),
@@ -391,7 +383,7 @@ void TestSettingsFiles::rejectedFileStagesNothing_data()
     QTest::newRow("truncated") << R"x((?s)"Trajectory".*)x"
                                << R"x("Trajectory")x"
                                << "line 16, column *: not valid JSON (";
-    QTest::newRow("another format") << R"x(vornac axis settings)x"
+    QTest::newRow("another format") << "vornac axis settings"
                                     << "vornac axis profile"
                                     << "line 2, column 5: not a settings file: \"format\" is the "
                                        "text \"vornac axis profile\", not \"vornac axis settings\"";
@@ -427,15 +419,9 @@ void TestSettingsFiles::rejectedFileStagesNothing()
     CAxisDatabase database;
     QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
     FilesDialog axis(database);
-    const QString saved = folder.filePath(QStringLiteral("saved.json"));
     const QString edited = folder.filePath(QStringLiteral("refused.json"));
-    QFile::remove(saved);
-    QVERIFY(axis.Choose("saveSettingsAction", saved));
-    QString text = QString::fromUtf8(ReadAll(saved));
-    const QString before = text;
-    text.replace(QRegularExpression(pattern), replacement);
-    QVERIFY(text != before);
-    QVERIFY(WriteAll(edited, text.toUtf8()));
+    QVERIFY(axis.SaveEdited(folder.filePath(QStringLiteral("saved.json")), pattern, replacement,
+                            edited));
     axis.Find<QToolButton>("gmodeTrajectory")->click();
     axis.TypeInto("mtnSoftwareFwLimitPosition", QStringLiteral("321.5"));
     const QStringList pending = axis.PendingEdits(database);
@@ -462,23 +448,23 @@ void TestSettingsFiles::loadedProblemBlocksOk_data()
     QTest::addColumn<QString>("banner");
 
     QTest::newRow("inverted limits") << "servo.json"
-                                     << R"x(("id": "0x00A30019", .*"value": )[^,]+)x"
-                                     << R"x(\1-600000.0)x"
+                                     << R"x("id": "0x00A30019", .*"value": \K[^,]+)x"
+                                     << "-600000.0"
                                      << "Fwd. Limit Position is less than Rev. Limit Position.";
     QTest::newRow("duplicate mapping")
         << "servo.json"
-        << R"x(("id": "0x00A30092", "instance": 1, .*"value": )"[^"]+")x"
-        << R"x(\1"0x00C20057")x"
+        << R"x("id": "0x00A30092", "instance": 1, .*"value": \K"[^"]+")x"
+        << R"x("0x00C20057")x"
         << "Duplicate mapping detected!";
     QTest::newRow("unordered torque limits")
         << "servoAnalogCommand.json"
-        << R"x(("id": "0x00A30056", .*"value": )[^,]+)x"
-        << R"x(\1-10.0)x"
+        << R"x("id": "0x00A30056", .*"value": \K[^,]+)x"
+        << "-10.0"
         << "Positive Torque Limit must be greater than Negative Torque Limit";
     QTest::newRow("loop period against the host's")
         << "servo.json"
-        << R"x(("id": "0x00A3004B", .*"value": )[^,]+)x"
-        << R"x(\g<1>0.0003)x"
+        << R"x("id": "0x00A3004B", .*"value": \K[^,]+)x"
+        << "0.0003"
         << "The Vorn Scan Engine rate must be a multiple of the position loop rate";
 }
 
@@ -494,14 +480,7 @@ void TestSettingsFiles::loadedProblemBlocksOk()
     QVERIFY(LoadProfile(database, profile));
     FilesDialog axis(database);
     const QString path = folder.filePath(QStringLiteral("problem.json"));
-    QFile::remove(path);
-    QVERIFY(axis.Choose("saveSettingsAction", path));
-    QString text = QString::fromUtf8(ReadAll(path));
-    const QString before = text;
-    text.replace(QRegularExpression(pattern),
-                 replacement.replace(QLatin1String("\\g<1>"), QLatin1String("\\1")));
-    QVERIFY(text != before);
-    QVERIFY(WriteAll(path, text.toUtf8()));
+    QVERIFY(axis.SaveEdited(path, pattern, replacement, path));
 
     QVERIFY(axis.Choose("loadSettingsAction", path));
     QCOMPARE(axis.Changes()->Count(), 1u);
