@@ -135,15 +135,40 @@ bool CVornMotionSettingsFileActions::LoadFrom(const QString &path)
         report->Present(error + QLatin1Char('\n') + tr("Nothing was loaded."), {});
         return false;
     }
-    QHash<int, CVornMotionAxisSettingsBase *> pages;
-    const Catalog catalog = ShownSettings(&pages);
-    const CVornMotionSettingsStager::Outcome outcome
-        = CVornMotionSettingsStager(database, changeList, catalog).Load(contents);
+    const CVornMotionSettingsStager::Outcome outcome = Stage(contents);
     if (outcome.staged > 0)
         review();
     if (outcome.staged == 0 || !outcome.notice.isEmpty() || !outcome.refusals.isEmpty())
         report->Present(Summary(path, outcome), outcome.refusals);
     return true;
+}
+
+CVornMotionSettingsStager::Outcome
+CVornMotionSettingsFileActions::Stage(const CVornMotionSettingsFile::Contents &contents)
+{
+    QHash<int, CVornMotionAxisSettingsBase *> pages;
+    CVornMotionSettingsStager::Outcome outcome
+        = CVornMotionSettingsStager(database, changeList, ShownSettings(&pages)).Load(contents);
+    CVornMotionSettingsFile::Contents retry;
+    retry.header = contents.header;
+    QVector<CVornMotionSettingsStager::Refusal> kept;
+    for (const CVornMotionSettingsStager::Refusal &refusal : std::as_const(outcome.refusals)) {
+        if (refusal.noInstance)
+            retry.entries.append(contents.entries.at(refusal.entry));
+        else
+            kept.append(refusal);
+    }
+    if (outcome.staged == 0 || retry.entries.isEmpty())
+        return outcome;
+    // The pages offer what the staged values call for (a second gain set switched on) once they
+    // show them.
+    for (CVornMotionAxisSettingsBase *page : std::as_const(pages))
+        page->on_updateControls();
+    const CVornMotionSettingsStager::Outcome again
+        = CVornMotionSettingsStager(database, changeList, ShownSettings(&pages)).Load(retry);
+    outcome.staged += again.staged;
+    outcome.refusals = kept + again.refusals;
+    return outcome;
 }
 
 QString

@@ -47,6 +47,9 @@ private:
     // What the axis shows now, with the page of each area by its identifier.
     CVornMotionSettingsCatalog
     ShownSettings(QHash<int, CVornMotionAxisSettingsBase *> *pages) const;
+    // Stages a file; entries refused for an instance the axis did not offer are tried once more
+    // after the staged values have made it offer more.
+    CVornMotionSettingsStager::Outcome Stage(const CVornMotionSettingsFile::Contents &contents);
     QString Summary(const QString &path, const CVornMotionSettingsStager::Outcome &outcome) const;
 
     CVornMotionAxisSettingsGMode *navigation;

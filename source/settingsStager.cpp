@@ -105,7 +105,8 @@ CVornMotionSettingsStager::Load(const CVornMotionSettingsFile::Contents &content
     QHash<QPair<AttributeId, quint32>, int> lines;
     {
         const QSignalBlocker quiet(changeList);
-        for (const File::Entry &entry : contents.entries) {
+        for (int position = 0; position < contents.entries.size(); ++position) {
+            const File::Entry &entry = contents.entries.at(position);
             const Catalog::Setting *setting = nullptr;
             quint32 index = 0;
             QString reason;
@@ -124,8 +125,12 @@ CVornMotionSettingsStager::Load(const CVornMotionSettingsFile::Contents &content
                     ++outcome.staged;
                 }
             }
-            if (!reason.isEmpty())
+            if (!reason.isEmpty()) {
                 outcome.refusals.append(Describe(entry, setting, reason));
+                outcome.refusals.last().entry = position;
+                outcome.refusals.last().noInstance
+                    = setting && entry.instance > quint32(setting->instances.size());
+            }
         }
     }
     Announce(outcome.staged);

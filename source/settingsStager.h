@@ -23,6 +23,9 @@ public:
     // An entry of a file that stages nothing, and why.
     struct Refusal
     {
+        // The entry's position in the file's list, and whether the axis lacked its instance.
+        int entry = 0;
+        bool noInstance = false;
         int line = 0;
         // The area the file names, for settings of the same name in several areas.
         QString area;

@@ -19,16 +19,11 @@ namespace {
 
 const AttributeId errorLimit = 0xA30059;
 
-const QStringList &ShippedProfiles()
+// Every profile the host ships, new ones included.
+QStringList ShippedProfiles()
 {
-    static const QStringList profiles = {QStringLiteral("servo.json"),
-                                         QStringLiteral("servoAnalogCommand.json"),
-                                         QStringLiteral("servoAnalogFeedback.json"),
-                                         QStringLiteral("servoDriveLoop.json"),
-                                         QStringLiteral("servoSecondAxis.json"),
-                                         QStringLiteral("stepper.json"),
-                                         QStringLiteral("stepperClosedLoop.json")};
-    return profiles;
+    return QDir(qEnvironmentVariable("VORNAC_PROFILE_DIR"))
+        .entryList({QStringLiteral("*.json")}, QDir::Files);
 }
 
 // "0xA30035[3]=4096": a setting at an index with its value, as the database words it.
@@ -54,6 +49,8 @@ void SetStored(CAxisDatabase &database, const QString &edit)
         setting.value.realValue = value.toDouble();
     else if (setting.kind == SettingKind::Enumeration)
         setting.value.integerValue = qint32(value.toUInt(nullptr, 16));
+    else if (setting.kind == SettingKind::Boolean)
+        setting.value.booleanValue = value == QLatin1String("true");
     else
         setting.value.integerValue = value.toInt();
     database.SetSetting(id, index, setting);
@@ -169,6 +166,7 @@ private:
 void TestSettingsFiles::roundTripStagesNothing_data()
 {
     QTest::addColumn<QString>("profile");
+    QVERIFY(ShippedProfiles().size() > 1);
     for (const QString &profile : ShippedProfiles())
         QTest::newRow(qPrintable(profile)) << profile;
 }
@@ -241,6 +239,11 @@ void TestSettingsFiles::loadsOntoAnotherAxis_data()
         << "servoSecondAxis.json" << QString()
         << QStringList{"0xA30035[3]=4096", "0xA30042[1]=12.5", "0xA30063[9]=0xA30078"}
         << QStringList();
+    // The file switches on the second gain set, which the axis then offers.
+    QTest::newRow("second gain set")
+        << "servo.json" << QStringList{"0xC20060[0]=true", "0xA30044[1]=0.25"}
+        << "servoSecondAxis.json" << QString()
+        << QStringList{"0xA30044[3]=0.25", "0xC20060[0]=true"} << QStringList();
     QTest::newRow("servo onto stepper")
         << "servo.json" << QStringList() << "stepper.json"
         << "another axis type (Servo; this axis is Stepper)" << QStringList{"0xA30003[0]=0xA3006D"}
