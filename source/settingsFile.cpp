@@ -49,26 +49,6 @@ void AppendTextField(QString &out, const char *key, const QString &text)
     AppendQuoted(out, text);
 }
 
-QString ValueToken(const File::Entry &entry)
-{
-    QString token;
-    switch (entry.kind) {
-    case Kind::Integer:
-        return QString::number(entry.value.integerValue);
-    case Kind::Real:
-        return File::RealText(entry.value.realValue);
-    case Kind::Boolean:
-        return entry.value.booleanValue ? QStringLiteral("true") : QStringLiteral("false");
-    case Kind::Enumeration:
-        return QLatin1Char('"') + File::IdentifierText(quint32(entry.value.integerValue))
-               + QLatin1Char('"');
-    case Kind::Text:
-        AppendQuoted(token, entry.text);
-        return token;
-    }
-    return token;
-}
-
 void AppendEntry(QString &out, const File::Entry &entry)
 {
     out += QLatin1Char('{');
@@ -86,7 +66,7 @@ void AppendEntry(QString &out, const File::Entry &entry)
     out += QLatin1String(", ");
     AppendTextField(out, "kind", File::KindName(entry.kind));
     out += QLatin1String(", ");
-    AppendField(out, "value", ValueToken(entry));
+    AppendField(out, "value", File::ValueToken(entry));
     if (entry.kind == Kind::Enumeration) {
         out += QLatin1String(", ");
         AppendTextField(out, "valueName", entry.valueName);
@@ -97,6 +77,26 @@ void AppendEntry(QString &out, const File::Entry &entry)
 }
 
 } // namespace
+
+QString CVornMotionSettingsFile::ValueToken(const Entry &entry)
+{
+    QString token;
+    switch (entry.kind) {
+    case Kind::Integer:
+        return QString::number(entry.value.integerValue);
+    case Kind::Real:
+        return RealText(entry.value.realValue);
+    case Kind::Boolean:
+        return entry.value.booleanValue ? QStringLiteral("true") : QStringLiteral("false");
+    case Kind::Enumeration:
+        return QLatin1Char('"') + IdentifierText(quint32(entry.value.integerValue))
+               + QLatin1Char('"');
+    case Kind::Text:
+        AppendQuoted(token, entry.text);
+        return token;
+    }
+    return token;
+}
 
 QString CVornMotionSettingsFile::FormatName()
 {

@@ -80,6 +80,8 @@ public:
     static QString IdentifierText(quint32 id);
     // The shortest text that reads back as the same double, always with a point or an exponent.
     static QString RealText(double value);
+    // The value as the file writes it: a number, true or false, or a quoted identifier or text.
+    static QString ValueToken(const Entry &entry);
 
 private:
     CVornMotionSettingsFile() = delete;

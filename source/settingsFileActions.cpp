@@ -10,8 +10,8 @@
 
 #include <QAction>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QToolButton>
 

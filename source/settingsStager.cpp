@@ -65,25 +65,14 @@ QString Shortened(const QString &text)
                                            : text;
 }
 
-// The value as the file holds it, in the database's units: a file edited by hand, or from another
-// axis, may show something else beside it.
+// The value as the file holds it, in the database's units (an enumeration by its name): a file
+// edited by hand, or from another axis, may show something else beside it.
 QString ValueText(const File::Entry &entry)
 {
     if (!entry.valueProblem.isEmpty())
         return QString();
-    switch (entry.kind) {
-    case Kind::Integer:
-        return QString::number(entry.value.integerValue);
-    case Kind::Real:
-        return File::RealText(entry.value.realValue);
-    case Kind::Boolean:
-        return entry.value.booleanValue ? QStringLiteral("true") : QStringLiteral("false");
-    case Kind::Enumeration:
-        return GetDisplayNameOrId(quint32(entry.value.integerValue));
-    case Kind::Text:
-        return QLatin1Char('"') + entry.text + QLatin1Char('"');
-    }
-    return QString();
+    return entry.kind == Kind::Enumeration ? GetDisplayNameOrId(quint32(entry.value.integerValue))
+                                           : File::ValueToken(entry);
 }
 
 } // namespace
