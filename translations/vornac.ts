@@ -1754,7 +1754,7 @@
 <context>
     <name>CVornMotionSettingsFile</name>
     <message>
-        <location filename="../source/settingsFile.cpp" line="+148"/>
+        <location filename="../source/settingsFileRead.cpp" line="+144"/>
         <source>line %1, column %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1871,12 +1871,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+33"/>
         <source>larger than 16 MB: not a settings file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+15"/>
         <source>nested deeper than a settings file is</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1896,7 +1896,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location filename="../source/settingsFile.cpp" line="+183"/>
         <source>%1: cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1960,7 +1960,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+49"/>
         <source>No differences: the axis shows every value of %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2013,7 +2013,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+33"/>
         <source>Line %1 of the file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2054,12 +2054,12 @@
 <context>
     <name>CVornMotionSettingsStager</name>
     <message>
-        <location filename="../source/settingsStager.cpp" line="+115"/>
+        <location filename="../source/settingsStager.cpp" line="+105"/>
         <source>The file gives this setting at line %1 already.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+56"/>
         <source>Says where the axis&apos;s instances start: it belongs to the axis.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2124,7 +2124,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Instance %1</source>
         <translation type="unfinished"></translation>
     </message>
