@@ -47,6 +47,7 @@ bool ChooseSettingsFile(QDialog *dialog, const char *action, const QString &path
                                   : nullptr;
     if (accept)
         accept->click();
+    files->setOption(QFileDialog::DontConfirmOverwrite, false);
     if (files->isVisible()) {
         files->reject();
         *error = QStringLiteral("%1 cannot be chosen as a settings file").arg(path);
