@@ -153,12 +153,14 @@ bool ApplySettingsFiles(QDialog *dialog, const QString &load, const QString &sav
     }
     if (save.isEmpty())
         return true;
+    // A save that fails says why in the report; one that succeeds leaves it as it was.
+    const QString before = SettingsFileReport(dialog);
     if (!ChooseSettingsFile(dialog, "saveSettingsAction", save, &error)) {
         Err() << error << "\n";
         return false;
     }
     const QString report = SettingsFileReport(dialog);
-    if (!report.isEmpty()) {
+    if (report != before) {
         Err() << report << "\n";
         return false;
     }
