@@ -1,6 +1,7 @@
 // Measures what a person and a host feel: opening the dialog, showing each settings area, the
-// reload of every page after a units edit, database calls per binding, a large commit and the
-// memory of a dialog with every page, against the floor of setting the same widgets directly.
+// reload of every page after a units edit, database calls per binding, saving and loading a
+// settings file, a large commit and the memory of a dialog with every page, against the floor of
+// setting the same widgets directly.
 // Exits with 1 when a target is missed. Timings are judged in floors of the same run, so that a
 // slower or busier machine moves both sides; --quick judges only what does not depend on timing.
 
@@ -11,6 +12,9 @@
 #include "database/axisProfileFile.h"
 #include "database/countingDatabase.h"
 #include "settingsBase.h"
+#include "settingsFile.h"
+#include "settingsFileActions.h"
+#include "settingsGmode.h"
 #include "settingsMain.h"
 
 #include <vornac/VornMotionAxisConfiguration.h>
@@ -21,6 +25,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <algorithm>
@@ -129,6 +134,11 @@ struct ProfileFigures
     QString busiestPage;
     double firstSearch = 0;
     double searchKeystroke = 0;
+    int fileEntries = 0;
+    double saveFile = 0;
+    double loadFile = 0;
+    double loadCallsPerEntry = 0;
+    double pageCallsPerEntry = 0;
 };
 
 class Bench
@@ -156,6 +166,7 @@ public:
         MeasureAreas(database, figures);
         MeasureReload(database, countsPerUnit, figures);
         MeasureSearch(database, figures);
+        MeasureFiles(database, figures);
         return figures;
     }
 
@@ -196,6 +207,59 @@ private:
         }
         figures.firstSearch = Median(first);
         figures.searchKeystroke = Median(later);
+    }
+
+    // Saving and loading every setting of every area at every instance, each on a dialog whose
+    // pages are not opened yet. The file is loaded onto the axis with every setting at its
+    // default, so that it stages all that the axis holds otherwise. The load's database calls are
+    // counted apart from those of creating the pages, which a person opening them costs as well.
+    void MeasureFiles(CAxisDatabase &database, ProfileFigures &figures) const
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("axis.json"));
+        CAxisDatabase defaults = database;
+        for (const auto &entry : database.Settings()) {
+            AxisSetting setting = entry.second;
+            setting.value = setting.defaultValue;
+            setting.text = setting.defaultText;
+            defaults.SetSetting(entry.first.first, entry.first.second, setting);
+        }
+        QVector<double> saves;
+        QVector<double> loads;
+        long long calls = 0;
+        long long pageCalls = 0;
+        for (int repetition = 0; repetition < repetitions; ++repetition) {
+            QDialog *dialog = OpenShown(&database);
+            QElapsedTimer timer;
+            timer.start();
+            dialog->findChild<CVornMotionSettingsFileActions *>()->SaveTo(path);
+            saves.append(Milliseconds(timer));
+            CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
+
+            CountingDatabase counting(&defaults);
+            dialog = OpenShown(&counting);
+            counting.calls = 0;
+            timer.restart();
+            dialog->findChild<CVornMotionSettingsFileActions *>()->LoadFrom(path);
+            loads.append(Milliseconds(timer));
+            calls = counting.calls;
+            CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
+
+            dialog = OpenShown(&counting);
+            counting.calls = 0;
+            dialog->findChild<CVornMotionAxisSettingsGMode *>()->ShownAreas();
+            pageCalls = counting.calls;
+            CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
+        }
+        CVornMotionSettingsFile::Contents contents;
+        QString error;
+        CVornMotionSettingsFile::Load(path, &contents, &error);
+        figures.fileEntries = contents.entries.size();
+        figures.saveFile = Median(saves);
+        figures.loadFile = Median(loads);
+        const double entries = std::max(1, figures.fileEntries);
+        figures.loadCallsPerEntry = double(calls - pageCalls) / entries;
+        figures.pageCallsPerEntry = double(pageCalls) / entries;
     }
 
     void MeasureOpening(CAxisDatabase &database, ProfileFigures &figures) const
@@ -417,12 +481,22 @@ int main(int argc, char *argv[])
         Figure(p.callsPerBinding, 1) + " " + p.busiestPage, "<= 4");
     Row("first search keystroke (index)", Figure(s.firstSearch), Figure(p.firstSearch), "");
     Row("later search keystroke", Figure(s.searchKeystroke), Figure(p.searchKeystroke), "");
+    Row("save of a whole axis (settings file)",
+        Figure(s.saveFile) + QStringLiteral(" (%1 entries)").arg(s.fileEntries),
+        Figure(p.saveFile) + QStringLiteral(" (%1 entries)").arg(p.fileEntries), "<= 50");
+    Row("load of a whole axis (settings file)", Figure(s.loadFile), Figure(p.loadFile), "<= 50");
+    Row("database calls per entry in a load", Figure(s.loadCallsPerEntry, 1),
+        Figure(p.loadCallsPerEntry, 1), "<= 4");
+    Row("  and to create the pages not opened", Figure(s.pageCallsPerEntry, 1),
+        Figure(p.pageCallsPerEntry, 1), "");
     Row("commit of 10000 entries", Figure(commit), QString(), "<= 200 floors");
     Row("memory of all pages (MB)", Figure(memory, 1), QString(), "<= 30");
 
     Targets targets;
-    for (const ProfileFigures *figures : {&s, &p})
+    for (const ProfileFigures *figures : {&s, &p}) {
         targets.AtMost("database calls per binding", figures->callsPerBinding, 4);
+        targets.AtMost("database calls per entry in a load", figures->loadCallsPerEntry, 4);
+    }
     targets.AtMost("memory of all pages (MB)", memory, 30);
     targets.Holds("commit of 10000 entries writes them all", !std::isnan(commit));
     if (quick) {
@@ -434,6 +508,8 @@ int main(int argc, char *argv[])
             targets.AtMost("open to first paint (floors)", figures->open / floor, 500);
             targets.AtMost("first show of an area (floors)", figures->firstShow / floor, 200);
             targets.AtMost("reload of every page (floors)", figures->reload / floor, 2);
+            targets.AtMost("save of a whole axis (ms)", figures->saveFile, 50);
+            targets.AtMost("load of a whole axis (ms)", figures->loadFile, 50);
         }
         targets.AtMost("commit of 10000 entries (floors)", commit / std::max(s.floor, 1e-6), 200);
     }

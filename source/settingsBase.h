@@ -10,6 +10,7 @@
 #include <vornac/iMotionConfigurationDatabase.h>
 
 #include <QPair>
+#include <QStringList>
 #include <QVector>
 #include <QWidget>
 
@@ -82,6 +83,19 @@ public:
     // After edits were taken back: stores again what the page derives from the edits still
     // pending, so that no pending value contradicts another. Stores nothing when none does.
     virtual void ReconcileDerivedEdits();
+
+    // A setting the page shows, as settings files and resets see it: what it holds, and the
+    // indices of the instances the page offers, in order, with their names. The first index is
+    // the axis's first instance of that kind.
+    struct ShownSetting
+    {
+        nVornMCPCD100::AttributeId attribute = 0;
+        CVornMotionSettingKind kind = CVornMotionSettingKind::Integer;
+        QVector<quint32> instances;
+        QStringList instanceNames;
+    };
+    // Every setting the page shows, once, in the order the page declares them.
+    virtual QVector<ShownSetting> ShownSettings() const;
 
     void UpdateActiveStatePicture(ActiveStatePicture picture, QWidget *inactiveLabel);
     // Lets the box's finished edits reach on_coercedValueChanged, once however often it is called.

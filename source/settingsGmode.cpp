@@ -262,6 +262,13 @@ QWidget *CVornMotionAxisSettingsGMode::RevealSettingOn(int pageId, nVornMCPCD100
 
 void CVornMotionAxisSettingsGMode::IndexSettings(CVornMotionSettingIndex &index)
 {
+    for (const Area &area : ShownAreas())
+        area.page->AddSettingsTo(index, area.pageId, area.name);
+}
+
+QVector<CVornMotionAxisSettingsGMode::Area> CVornMotionAxisSettingsGMode::ShownAreas()
+{
+    QVector<Area> areas;
     const int multiPurposePage = MultiPurposePage();
     for (const PageEntry *entry = PageRegistry::begin(); entry != PageRegistry::end(); ++entry) {
         const auto *button = findChild<QAbstractButton *>(QString::fromLatin1(entry->button));
@@ -270,8 +277,9 @@ void CVornMotionAxisSettingsGMode::IndexSettings(CVornMotionSettingIndex &index)
             || (button == ui->gmodeMultiPurpose && entry->pageId != multiPurposePage))
             continue;
         if (CVornMotionAxisSettingsBase *page = Page(entry->pageId))
-            page->AddSettingsTo(index, entry->pageId, GetDictionaryName(entry->toolTipId));
+            areas.append({entry->pageId, GetDictionaryName(entry->toolTipId), page});
     }
+    return areas;
 }
 
 void CVornMotionAxisSettingsGMode::LaunchHelp()

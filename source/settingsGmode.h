@@ -59,6 +59,17 @@ public:
     // yet (without showing them).
     void IndexSettings(CVornMotionSettingIndex &index);
 
+    // An area a person can open on this axis, with its display name and its page.
+    struct Area
+    {
+        int pageId;
+        QString name;
+        CVornMotionAxisSettingsBase *page;
+    };
+    // Every area this axis shows, in the order of the page registry, creating the pages not
+    // opened yet (without showing them).
+    QVector<Area> ShownAreas();
+
 signals:
     void UpdateRequired();
 

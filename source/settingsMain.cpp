@@ -8,6 +8,7 @@
 #include "loopPeriod.h"
 #include "pendingEditsModel.h"
 #include "settingSearch.h"
+#include "settingsFileActions.h"
 #include "settingsBase.h"
 #include "settingsGmode.h"
 #include "valueReader.h"
@@ -94,6 +95,7 @@ CVornMotionAxisSettings::CVornMotionAxisSettings(
     ui->settingsModePage->setCurrentIndex(1);
     ConnectChangeReview();
     ConnectSearch();
+    ConnectSettingsFiles();
     emit UpdateRequired();
 
     on_changelistSizeChanged(changeList->Count());
@@ -162,6 +164,15 @@ void CVornMotionAxisSettings::ConnectSearch()
             });
 }
 
+void CVornMotionAxisSettings::ConnectSettingsFiles()
+{
+    const auto review = [this] {
+        ReviewStagedEdits();
+    };
+    settingsFiles = new CVornMotionSettingsFileActions(ui->settingsMenuButton, navigation, database,
+                                                       changeList, this, review);
+}
+
 void CVornMotionAxisSettings::ShowChanges()
 {
     changesWindow->Present();
@@ -215,6 +226,17 @@ void CVornMotionAxisSettings::ReviewAllPages()
                || IsLoopPeriodCompatible(reader.ReadReal(positionLoopPeriod, 0), hostLoopPeriod)) {
         CheckServoLoopPeriod();
     }
+}
+
+void CVornMotionAxisSettings::ReviewStagedEdits()
+{
+    // A staged loop mode changes which areas the axis shows.
+    navigation->SetupStaticUI();
+    emit UpdateRequired();
+    for (CVornMotionAxisSettingsBase *page : navigation->CreatedPages())
+        page->RecheckProblems();
+    CheckServoLoopPeriod();
+    ShowChanges();
 }
 
 CVornMotionAxisSettings *CVornMotionAxisSettings::FromHostPointer(QDialog *dialog)

@@ -16,6 +16,7 @@ class CVornMotionAxisSettingsGMode;
 class CVornMotionChangesWindow;
 class CVornMotionPendingEditsModel;
 class CVornMotionSettingSearch;
+class CVornMotionSettingsFileActions;
 
 namespace Ui {
 class CVornMotionAxisSettingsClass;
@@ -69,10 +70,14 @@ private:
     void ConnectButtons();
     void ConnectChangeReview();
     void ConnectSearch();
+    void ConnectSettingsFiles();
     void ShowChanges();
     void OpenSetting(nVornMCPCD100::AttributeId id, quint32 index);
     void RevertEdit(nVornMCPCD100::AttributeId id, quint32 index);
     void RevertAllEdits();
+    // After a file or a reset staged edits: they are checked once, as a person's edits are, and
+    // the list of changes opens.
+    void ReviewStagedEdits();
     void ReportLoopRuleProblem(bool invalid);
     void RecordProblem(const QObject *source, bool invalid);
     CCoercingSpinBox *FocusedSpinBox() const;
@@ -88,6 +93,7 @@ private:
     CVornMotionPendingEditsModel *pendingEdits = nullptr;
     CVornMotionChangesWindow *changesWindow = nullptr;
     CVornMotionSettingSearch *search = nullptr;
+    CVornMotionSettingsFileActions *settingsFiles = nullptr;
     double hostLoopPeriod = 0.01;
     CmxProvider *provider;
 

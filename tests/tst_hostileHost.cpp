@@ -1,11 +1,14 @@
 #include "hostileDatabase.h"
 #include "profileFixture.h"
 #include "settingsBase.h"
+#include "settingsFileActions.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QMenu>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <cmath>
@@ -99,6 +102,7 @@ private:
     void ResetToDefault();
     void ReviewChanges();
     void SearchSetting();
+    void UseSettingsFiles();
     void Commit(QDialogButtonBox::StandardButton which);
 public:
     // After derivation against a database that answers as it holds, a second reload of every page
@@ -113,6 +117,7 @@ private:
     HostileDatabase &database;
     std::mt19937 random;
     QDialog *dialog = nullptr;
+    QTemporaryDir folder;
 };
 
 void Driver::Step()
@@ -144,8 +149,10 @@ void Driver::Step()
         ReviewChanges();
     else if (roll < 97)
         Close();
-    else if (roll < 99)
+    else if (roll < 98)
         SearchSetting();
+    else if (roll < 99)
+        UseSettingsFiles();
     else
         QCoreApplication::processEvents();
 }
@@ -297,6 +304,24 @@ void Driver::SearchSetting()
     auto *results = Dialog()->findChild<QAbstractItemView *>(QStringLiteral("settingSearchResults"));
     const int row = Pick(results->model()->rowCount() + 1) - 1;
     emit results->activated(results->model()->index(row, 0));
+}
+
+// Saves the settings and loads them back, or resets the area shown or every area: none of it
+// writes the database.
+void Driver::UseSettingsFiles()
+{
+    const std::map<CAxisDatabase::Key, AxisSetting> before = database.Settings();
+    const size_t written = database.writtenReals.size();
+    auto *files = Dialog()->findChild<CVornMotionSettingsFileActions *>();
+    const QString path = folder.filePath(QStringLiteral("settings.json"));
+    const auto *menu = Dialog()->findChild<QToolButton *>(QStringLiteral("settingsMenuButton"));
+    const QList<QAction *> resets = menu->menu()->actions();
+    if (Pick(3) != 0)
+        resets.at(resets.size() - 1 - Pick(2))->trigger();
+    else if (files->SaveTo(path))
+        files->LoadFrom(path);
+    if (database.Settings() != before || database.writtenReals.size() != written)
+        problems.append(QStringLiteral("a settings file or a reset wrote the database"));
 }
 
 bool Holds(const AxisSetting &setting, const CVornMotionChangeList::PendingEdit &edit)

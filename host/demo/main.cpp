@@ -3,6 +3,7 @@
 #include "database/axisDatabase.h"
 #include "database/axisProfileFile.h"
 #include "provider/hostHelpProvider.h"
+#include "settingsFiles.h"
 #include "typedEdits.h"
 
 #include <vornac/VornMotionAxisConfiguration.h>
@@ -12,6 +13,7 @@
 #include <QCommandLineParser>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +56,27 @@ bool SaveChangesScreenshot(QDialog *dialog, const QString &folder)
     auto *window = dialog->findChild<QDialog *>(QStringLiteral("changesWindow"));
     const QString path = QDir(folder).absoluteFilePath(QStringLiteral("changes.png"));
     if (!window || !window->grab().save(path)) {
+        Err() << "Cannot write " << path << "\n";
+        return false;
+    }
+    Out() << "Wrote " << path << "\n";
+    return true;
+}
+
+// Pictures of the "Settings" menu, and of the settings file report when it is open.
+bool SaveSettingsScreenshots(QDialog *dialog, const QString &folder)
+{
+    const QString menu = QDir(folder).absoluteFilePath(QStringLiteral("settingsMenu.png"));
+    if (!SaveSettingsMenuPicture(dialog, menu)) {
+        Err() << "Cannot write " << menu << "\n";
+        return false;
+    }
+    Out() << "Wrote " << menu << "\n";
+    auto *report = dialog->findChild<QDialog *>(QStringLiteral("settingsFileReport"));
+    if (!report || !report->isVisible())
+        return true;
+    const QString path = QDir(folder).absoluteFilePath(QStringLiteral("settingsReport.png"));
+    if (!report->grab().save(path)) {
         Err() << "Cannot write " << path << "\n";
         return false;
     }
@@ -105,7 +128,44 @@ bool SaveScreenshots(QDialog *dialog, const QString &folder, const QString &sear
         }
         Out() << "Wrote " << path << "\n";
     }
-    return SaveChangesScreenshot(dialog, folder) && SaveSearchScreenshot(dialog, folder, search);
+    return SaveChangesScreenshot(dialog, folder) && SaveSettingsScreenshots(dialog, folder)
+           && SaveSearchScreenshot(dialog, folder, search);
+}
+
+// Loads, then saves, a settings file through the dialog's "Settings" menu, as a person would.
+bool ApplySettingsFiles(QDialog *dialog, const QString &load, const QString &save)
+{
+    QString error;
+    if (!load.isEmpty()) {
+        if (!QFileInfo(load).isFile()) {
+            Err() << "No such settings file: " << load << "\n";
+            return false;
+        }
+        if (!ChooseSettingsFile(dialog, "loadSettingsAction", load, &error)) {
+            Err() << error << "\n";
+            return false;
+        }
+        const QString report = SettingsFileReport(dialog);
+        if (!report.isEmpty())
+            Out() << report << "\n";
+        if (const auto *changes = dialog->findChild<QPushButton *>(QStringLiteral("changesButton")))
+            Out() << "Loaded " << load << ": " << changes->text() << " pending\n";
+    }
+    if (save.isEmpty())
+        return true;
+    // A save that fails says why in the report; one that succeeds leaves it as it was.
+    const QString before = SettingsFileReport(dialog);
+    if (!ChooseSettingsFile(dialog, "saveSettingsAction", save, &error)) {
+        Err() << error << "\n";
+        return false;
+    }
+    const QString report = SettingsFileReport(dialog);
+    if (report != before) {
+        Err() << report << "\n";
+        return false;
+    }
+    Out() << "Wrote " << save << "\n";
+    return true;
 }
 
 void PrintCommittedWrites(const CAxisDatabase &database, QDialog *dialog)
@@ -161,8 +221,18 @@ int main(int argc, char **argv)
         QStringLiteral("find"),
         QStringLiteral("With --screenshot: also a picture of the dialog searching for TEXT."),
         QStringLiteral("TEXT"));
+    const QCommandLineOption loadSettingsOption(
+        QStringLiteral("load-settings"),
+        QStringLiteral("Load a settings file as a person would, after --type and before "
+                       "--screenshot (which then also pictures the list of changes)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption saveSettingsOption(
+        QStringLiteral("save-settings"),
+        QStringLiteral("Save the axis's settings to a file once the dialog is open (after "
+                       "--type and --load-settings)."),
+        QStringLiteral("FILE"));
     parser.addOptions({profileOption, periodOption, saveOption, startPageOption, screenshotOption,
-                       typeOption, findOption});
+                       typeOption, findOption, loadSettingsOption, saveSettingsOption});
     parser.process(application);
 
     CAxisDatabase database;
@@ -206,6 +276,11 @@ int main(int argc, char **argv)
     if (!typed.isEmpty())
         CVornMotionAxisConfiguration::SetStartPage(dialog, parser.isSet(startPageOption) ? startPage
                                                                                          : generalPage);
+    if (!ApplySettingsFiles(dialog, parser.value(loadSettingsOption),
+                            parser.value(saveSettingsOption))) {
+        CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
+        return 1;
+    }
 
     int status = 0;
     if (parser.isSet(screenshotOption))

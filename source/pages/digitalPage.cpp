@@ -172,7 +172,11 @@ QString CVornMotionAxisSettingsDigital::InstanceName(const UIProperty *binding, 
 
 QVector<quint32> CVornMotionAxisSettingsDigital::Instances(const UIProperty *binding) const
 {
-    const bool output = IsOutputSetting(binding->Attribute());
+    return LineIndices(IsOutputSetting(binding->Attribute()));
+}
+
+QVector<quint32> CVornMotionAxisSettingsDigital::LineIndices(bool output) const
+{
     QVector<quint32> lines;
     for (qint32 line = 0; line < (output ? digitalOutputCount : digitalInputCount); ++line) {
         const qint32 index = InstanceAt(instanceBase, line);
@@ -180,6 +184,23 @@ QVector<quint32> CVornMotionAxisSettingsDigital::Instances(const UIProperty *bin
             lines.append(quint32(index));
     }
     return lines;
+}
+
+// The mappings come first, as the table shows them above the line's settings.
+QVector<CVornMotionAxisSettingsBase::ShownSetting>
+CVornMotionAxisSettingsDigital::ShownSettings() const
+{
+    QVector<ShownSetting> shown;
+    for (const bool output : {false, true}) {
+        ShownSetting mapping;
+        mapping.attribute = IdsOf(output).mapping;
+        mapping.kind = CVornMotionSettingKind::Enumeration;
+        mapping.instances = LineIndices(output);
+        for (const quint32 index : std::as_const(mapping.instances))
+            mapping.instanceNames.append(LineName(output, index));
+        shown.append(mapping);
+    }
+    return shown + CVornMotionAxisSettingsBase::ShownSettings();
 }
 
 void CVornMotionAxisSettingsDigital::ShowSettingAt(const UIProperty *binding, quint32 index)

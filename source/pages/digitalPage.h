@@ -43,6 +43,7 @@ private slots:
     QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index) override;
     void RecheckProblems() override;
     void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area) override;
+    QVector<ShownSetting> ShownSettings() const override;
 
 protected:
     void CreateProperties() override;
@@ -64,6 +65,8 @@ private:
     // The row of a line by its section and attribute index; -1 for a line the table lacks.
     int RowOfLine(bool output, quint32 index) const;
     QString LineName(bool output, quint32 index) const;
+    // The attribute indices of the inputs or outputs, in table order.
+    QVector<quint32> LineIndices(bool output) const;
     int ShownRow() const;
     qint32 ReadLineCount(nVornMCPCD100::AttributeId attr) const;
     void BuildTable();

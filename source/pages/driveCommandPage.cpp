@@ -73,6 +73,7 @@ void CVornMotionAxisSettingsDriveCommand::on_coercedValueChanged(long attr, doub
         if (refused && refused->attribute != edited)
             other = refused;
         refused.reset();
+        pendingUnordered = false;
         if (!ordered)
             refused = Refused{edited, curValue};
         ReportProblem(!ordered, tr(limitOrderMessage));
@@ -97,11 +98,25 @@ void CVornMotionAxisSettingsDriveCommand::LoadProperties()
         ->setValue(refused->value);
 }
 
+// A pending pair out of order (one loaded from a file) is a problem as a refused number is.
+void CVornMotionAxisSettingsDriveCommand::RecheckProblems()
+{
+    if (refused)
+        return;
+    const bool unordered
+        = ui.driveCommandPosTorqLimit->value() <= ui.driveCommandNegTorqLimit->value();
+    if (unordered == pendingUnordered)
+        return;
+    pendingUnordered = unordered;
+    ReportProblem(unordered, tr(limitOrderMessage));
+}
+
 // The page marks its boxes from its own problem, whatever problem the dialog reports.
 void CVornMotionAxisSettingsDriveCommand::on_invalidSettings(bool)
 {
-    MarkInvalid(ui.driveCommandPosTorqLimit, refused.has_value());
-    MarkInvalid(ui.driveCommandNegTorqLimit, refused.has_value());
+    const bool invalid = refused || pendingUnordered;
+    MarkInvalid(ui.driveCommandPosTorqLimit, invalid);
+    MarkInvalid(ui.driveCommandNegTorqLimit, invalid);
 }
 
 void CVornMotionAxisSettingsDriveCommand::on_driveCommandDCInverted_toggled(bool curState)

@@ -18,6 +18,7 @@ public:
 
     void on_invalidSettings(bool state) override;
     void on_coercedValueChanged(long attr, double curValue, bool dataTypeDouble) override;
+    void RecheckProblems() override;
 
 private slots:
     void on_driveCommandDCInverted_toggled(bool curState);
@@ -36,6 +37,8 @@ private:
         double value;
     };
     std::optional<Refused> refused;
+    // A pending pair out of order that no typing here refused: one loaded from a file.
+    bool pendingUnordered = false;
 };
 
 #endif

@@ -195,11 +195,12 @@ void CVornMotionAxisSettingsTrajectory::ReportLimitOrder(double forward, double 
     ReportProblem(limitsInverted, tr(limitOrderMessage));
 }
 
-// Only a pair reported inverted is looked at again: a pair stored inverted before the dialog
-// opened is the database's own.
+// Only a pair reported inverted or with a pending edit (one loaded from a file) is looked at
+// again: a pair stored inverted before the dialog opened is the database's own.
 void CVornMotionAxisSettingsTrajectory::RecheckProblems()
 {
-    if (!limitsInverted)
+    if (!limitsInverted && !changeList->Contains(forwardLimitPosition, 0)
+        && !changeList->Contains(reverseLimitPosition, 0))
         return;
     AttributeValue forward;
     AttributeValue reverse;

@@ -198,3 +198,17 @@ QString UIProperty::UnitsText() const
         return QString();
     return QLatin1Char(' ') + unitsLabel->text();
 }
+
+CVornMotionSettingKind UIProperty::HeldKind() const
+{
+    switch (valueKind) {
+    case BooleanValue:
+        return CVornMotionSettingKind::Boolean;
+    case DoubleValue:
+        return CVornMotionSettingKind::Real;
+    case StringValue:
+        return CVornMotionSettingKind::Text;
+    default:
+        return CVornMotionSettingKind::Integer;
+    }
+}

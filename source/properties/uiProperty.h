@@ -1,6 +1,8 @@
 #ifndef VORNAC_UIPROPERTY_H
 #define VORNAC_UIPROPERTY_H
 
+#include "settingKind.h"
+
 #include <vornac/iMotionConfigurationDatabase.h>
 
 #include <QString>
@@ -82,6 +84,8 @@ public:
                               const QString &text) const;
     // Every widget that shows the value.
     virtual QVector<QWidget *> Widgets() const;
+    // What the setting holds, which the value kind alone does not tell for enumerations.
+    virtual CVornMotionSettingKind HeldKind() const;
     QLabel *Caption() const;
 
     nVornMCPCD100::AttributeId Attribute() const;

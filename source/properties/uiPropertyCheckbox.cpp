@@ -1,5 +1,7 @@
 #include "uiPropertyCheckbox.h"
 
+#include "displayTexts.h"
+
 #include <QAbstractButton>
 
 namespace {
@@ -33,4 +35,17 @@ void UIPropertyCheckbox::SetLabelText(const QString &text)
         UIProperty::SetLabelText(text);
     else if (button)
         button->setText(text);
+}
+
+CVornMotionSettingKind UIPropertyCheckbox::HeldKind() const
+{
+    return IsShownByPage() ? CVornMotionSettingKind::Enumeration : CVornMotionSettingKind::Boolean;
+}
+
+QString UIPropertyCheckbox::ValueText(const nVornMCPCD100::AttributeValue &value,
+                                      const QString &text) const
+{
+    if (IsShownByPage())
+        return GetDisplayNameOrId(quint32(value.integerValue));
+    return UIProperty::ValueText(value, text);
 }

@@ -59,3 +59,9 @@ void UIPropertyIntegerComboBox::FillGainSets(nVornMCPCD100::iMotionConfiguration
             QCoreApplication::translate("UIPropertyIntegerComboBox", "Gain Set %1").arg(set));
     combo->setCurrentIndex(sets > 0 ? 0 : -1);
 }
+
+CVornMotionSettingKind UIPropertyIntegerComboBox::HeldKind() const
+{
+    return attribute == gainSetSelector ? CVornMotionSettingKind::Integer
+                                        : CVornMotionSettingKind::Enumeration;
+}

@@ -19,6 +19,9 @@ public:
                    CVornMotionChangeList *changeList, quint32 index) override;
     QString ValueText(const nVornMCPCD100::AttributeValue &value,
                       const QString &text) const override;
+    // An enumeration, whether the list is the binding's or its page's; the gain-set selector
+    // counts instead.
+    CVornMotionSettingKind HeldKind() const override;
 
 private:
     void FillGainSets(nVornMCPCD100::iMotionConfigurationDatabase *db);

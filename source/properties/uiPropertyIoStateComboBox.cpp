@@ -37,3 +37,8 @@ bool UIPropertyIoStateComboBox::ItemsFollowValues() const
 {
     return true;
 }
+
+CVornMotionSettingKind UIPropertyIoStateComboBox::HeldKind() const
+{
+    return CVornMotionSettingKind::Enumeration;
+}

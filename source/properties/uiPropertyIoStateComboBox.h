@@ -19,6 +19,7 @@ public:
     void FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,
                    CVornMotionChangeList *changeList, quint32 index) override;
     bool ItemsFollowValues() const override;
+    CVornMotionSettingKind HeldKind() const override;
 
 private:
     QComboBox *combo;

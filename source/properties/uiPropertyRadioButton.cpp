@@ -48,3 +48,8 @@ void UIPropertyRadioButton::UpdateVisibility(quint32 index,
 {
     ApplyVisibility(index, db, {first, second, static_cast<QWidget *>(label), unitsLabel});
 }
+
+CVornMotionSettingKind UIPropertyRadioButton::HeldKind() const
+{
+    return CVornMotionSettingKind::Enumeration;
+}

@@ -17,6 +17,7 @@ public:
     void SetToolTip(const QString &text) override;
     QVector<QWidget *> Widgets() const override;
     void UpdateVisibility(quint32 index, nVornMCPCD100::iMotionConfigurationDatabase *db) override;
+    CVornMotionSettingKind HeldKind() const override;
 
 private:
     QRadioButton *first;
