@@ -6,6 +6,7 @@
 #include "valueReader.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QStackedWidget>
 #include <QToolButton>
 
