@@ -468,7 +468,7 @@ void TestLinkedEdits::resetCountsPerUnitReloadsEveryPage()
     QAction *reset = box->actions().value(0);
     QVERIFY(reset);
     reset->trigger();
-    QCOMPARE(dialog.Pending(0xA30035).realValue, 1000.0);
+    QCOMPARE(double(dialog.Pending(0xA30035).realValue), 1000.0);
 
     const QString shown = limit->text();
     QVERIFY(shown != before);
