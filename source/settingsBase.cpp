@@ -9,6 +9,7 @@
 #include "pictures.h"
 #include "properties/comboItems.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
+#include "readingOrder.h"
 #include "settingsMain.h"
 #include "valueReader.h"
 #include "wheelGuard.h"
@@ -82,6 +83,7 @@ void CVornMotionAxisSettingsBase::RunConstructionSequence()
         UpdateUnits();
     }
     LoadProperties();
+    new CVornMotionReadingOrder(this);
 }
 
 bool CVornMotionAxisSettingsBase::StoreSelectedId(AttributeId attr, quint32 index,
