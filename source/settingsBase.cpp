@@ -1,5 +1,6 @@
 #include "settingsBase.h"
 
+#include "accessibleNames.h"
 #include "changeMarks.h"
 #include "coercingSpinBox.h"
 #include "displayTexts.h"
@@ -80,6 +81,7 @@ void CVornMotionAxisSettingsBase::RunConstructionSequence()
         AttachDefaultActions();
         UpdateCaptions();
         UpdateToolTips();
+        accessibleNames = std::make_unique<CVornMotionAccessibleNames>(this, properties);
         UpdateUnits();
     }
     LoadProperties();
@@ -328,6 +330,9 @@ void CVornMotionAxisSettingsBase::LoadProperties()
     }
     for (const auto &line : ioLines)
         line->ShowPicture();
+    // Captions and group titles follow the instance shown and the units.
+    if (accessibleNames)
+        accessibleNames->Update();
     if (!reloading)
         UpdateChangeMarks();
 }

@@ -22,6 +22,7 @@ struct StateKind;
 }
 
 class CCoercingSpinBox;
+class CVornMotionAccessibleNames;
 class CVornMotionAxisSettings;
 class CVornMotionChangeMarks;
 class CVornMotionIoLine;
@@ -275,6 +276,7 @@ private:
     bool reloading = false;
     QVector<QPair<CVornMotionSectionTable *, QStackedWidget *>> sectionStacks;
     std::vector<std::unique_ptr<CVornMotionIoLine>> ioLines;
+    std::unique_ptr<CVornMotionAccessibleNames> accessibleNames;
 };
 
 #endif
