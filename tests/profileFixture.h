@@ -10,6 +10,7 @@
 #include "coercingSpinBox.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -27,6 +28,12 @@ inline bool LoadProfile(CAxisDatabase &database, const QString &name)
     if (!loaded)
         qWarning("%s", qPrintable(error));
     return loaded;
+}
+
+// What a screen reader is told of a widget.
+inline QString AccessibleText(const QWidget *widget, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget))->text(text);
 }
 
 inline QStringList ComboTexts(const QComboBox *combo)
