@@ -9,6 +9,8 @@
 #include <QStackedWidget>
 #include <QToolButton>
 
+#include <cstring>
+
 // Edits a page derives from another edit, instance switches and the keys of the dialog's lists,
 // checked through the invariant they share: after any edit or revert a reload stores nothing,
 // no pending value contradicts another, and Apply writes what the widgets show.
