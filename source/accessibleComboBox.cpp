@@ -25,6 +25,22 @@ public:
         return Combo()->isEditable() ? Combo()->lineEdit()->text() : Combo()->currentText();
     }
 
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = Combo()->view()->isVisible();
+        state.editable = Combo()->isEditable();
+        return state;
+    }
+
+    // The text field of an editable box never has the focus itself: the box is its proxy.
+    QAccessibleInterface *focusChild() const override
+    {
+        return Combo()->isEditable() && Combo()->hasFocus() ? child(1)
+                                                            : QAccessibleWidget::focusChild();
+    }
+
     // The list of items first, then the text field of an editable box.
     int childCount() const override { return Combo()->isEditable() ? 2 : 1; }
 

@@ -104,8 +104,8 @@ void CVornMotionAccessibleNames::Update()
     for (Named &each : named) {
         const auto *button = qobject_cast<const QAbstractButton *>(each.widget);
         const QString caption = each.caption ? each.caption->text() : QString();
-        const QString choice = each.choice ? each.choice->text()
-                                           : (button ? button->text() : QString());
+        const QString choice
+            = each.choice ? each.choice->text() : (button ? button->text() : QString());
         const QString group = each.group ? each.group->title() : QString();
         if (each.isNamed && caption == each.shownCaption && choice == each.shownChoice
             && group == each.shownGroup)

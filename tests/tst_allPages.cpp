@@ -65,9 +65,9 @@ QHash<const QWidget *, QStringList> SettingNames(CVornMotionAxisSettingsBase *pa
         const auto *radio = qobject_cast<const QRadioButton *>(widget);
         const QList<QAbstractButton *> group
             = radio && radio->group() ? radio->group()->buttons() : QList<QAbstractButton *>();
-        for (const QWidget *each : group.isEmpty() ? QList<const QWidget *>{widget}
-                                                   : QList<const QWidget *>(group.cbegin(),
-                                                                            group.cend()))
+        for (const QWidget *each : group.isEmpty()
+                                       ? QList<const QWidget *>{widget}
+                                       : QList<const QWidget *>(group.cbegin(), group.cend()))
             names[each].append(GetDisplayNameOrId(id));
     }
     return names;
@@ -93,8 +93,7 @@ private:
     void CheckNames(const QVector<QWidget *> &inputs,
                     const QHash<const QWidget *, QStringList> &settingNames,
                     const QString &where) const;
-    void CheckTabOrder(QWidget *page, const QVector<QWidget *> &inputs,
-                       const QString &where) const;
+    void CheckTabOrder(QWidget *page, const QVector<QWidget *> &inputs, const QString &where) const;
     void CheckEscapeCancels(QDialog *dialog, const QVector<QWidget *> &inputs,
                             const QString &where) const;
 
@@ -219,8 +218,8 @@ void TestAllPages::CheckNames(const QVector<QWidget *> &inputs,
     QHash<QString, const QWidget *> named;
     for (const QWidget *input : inputs) {
         const QString name = AccessibleText(input, QAccessible::Name);
-        const QString what = where + QLatin1Char(' ') + Describe(input) + QStringLiteral(": ")
-                             + name;
+        const QString what
+            = where + QLatin1Char(' ') + Describe(input) + QStringLiteral(": ") + name;
         QVERIFY2(!name.trimmed().isEmpty(), qPrintable(what));
         // A caption is a label naming the input as its buddy, or a button's own text.
         QStringList captions;
@@ -241,8 +240,11 @@ void TestAllPages::CheckNames(const QVector<QWidget *> &inputs,
                                         return name.contains(caption);
                                     }),
                  qPrintable(what + QStringLiteral(" names none of ") + captions.join('|')));
-        if (const auto *combo = qobject_cast<const QComboBox *>(input))
+        // A combo box's item is its value, not its name.
+        if (const auto *combo = qobject_cast<const QComboBox *>(input)) {
             QVERIFY2(name != combo->currentText(), qPrintable(what));
+            QCOMPARE(AccessibleText(input, QAccessible::Value), combo->currentText());
+        }
         QVERIFY2(!named.contains(name),
                  qPrintable(what + QStringLiteral(" as ") + Describe(named.value(name))));
         named.insert(name, input);
@@ -275,9 +277,12 @@ void TestAllPages::CheckTabOrder(QWidget *page, const QVector<QWidget *> &inputs
     const auto outside = std::find(round.begin(), round.end(), nullptr);
     QVERIFY2(outside != round.end(), qPrintable(where + QStringLiteral(": Tab never leaves")));
     std::rotate(round.begin(), outside, round.end());
-    const auto first = std::find_if(round.cbegin(), round.cend(), [](QWidget *w) { return w; });
+    const auto inside = [](const QWidget *input) {
+        return input != nullptr;
+    };
+    const auto first = std::find_if(round.cbegin(), round.cend(), inside);
     const auto end = std::find(first, round.cend(), nullptr);
-    QVERIFY2(std::find_if(end, round.cend(), [](QWidget *w) { return w; }) == round.cend(),
+    QVERIFY2(std::find_if(end, round.cend(), inside) == round.cend(),
              qPrintable(where + QStringLiteral(": Tab enters the page twice")));
     const QVector<QWidget *> reached(first, end);
 
@@ -292,13 +297,14 @@ void TestAllPages::CheckTabOrder(QWidget *page, const QVector<QWidget *> &inputs
                  qPrintable(where + QStringLiteral(" twice: ") + order.join(' ')));
         met.insert(StopOf(input));
     }
-    QVERIFY2(met == stops, qPrintable(where + QStringLiteral(" misses inputs: ") + order.join(' ')));
+    QVERIFY2(met == stops,
+             qPrintable(where + QStringLiteral(" misses inputs: ") + order.join(' ')));
     for (int later = 1; later < reached.size(); ++later) {
         const QRect place = PlaceOn(page, reached.at(later));
         for (int earlier = 0; earlier < later; ++earlier) {
-            QVERIFY2(place.bottom() >= PlaceOn(page, reached.at(earlier)).top(),
-                     qPrintable(where + QStringLiteral(" out of reading order: ")
-                                + order.join(' ')));
+            QVERIFY2(
+                place.bottom() >= PlaceOn(page, reached.at(earlier)).top(),
+                qPrintable(where + QStringLiteral(" out of reading order: ") + order.join(' ')));
         }
     }
 }

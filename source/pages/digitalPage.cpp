@@ -246,9 +246,9 @@ void CVornMotionAxisSettingsDigital::BuildTable()
     table->setRowCount(digitalInputCount + digitalOutputCount);
     table->setToolTip(PlainToolTip(GetDictionaryDescription(inputIds.mapping)));
     // A reader announces the line and its mapping of the row; the name says what the rows set.
-    table->setAccessibleName(tr("Digital I/O Lines: %1, %2")
-                                 .arg(GetDisplayNameOrId(inputIds.mapping),
-                                      GetDisplayNameOrId(outputIds.mapping)));
+    table->setAccessibleName(
+        tr("Digital I/O Lines: %1, %2")
+            .arg(GetDisplayNameOrId(inputIds.mapping), GetDisplayNameOrId(outputIds.mapping)));
     for (int row = 0; row < table->rowCount(); ++row) {
         const Line line = LineOfRow(row);
         const LineIds &ids = IdsOf(line.output);
