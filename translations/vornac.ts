@@ -302,12 +302,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>Digital I/O Lines: %1, %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-145"/>
+        <location line="-146"/>
         <source>%1 Settings</source>
         <translation type="unfinished"></translation>
     </message>
