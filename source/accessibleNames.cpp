@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -61,6 +62,7 @@ QString Joined(const QString &first, const QString &second)
 
 CVornMotionAccessibleNames::CVornMotionAccessibleNames(QWidget *page,
                                                        const QVector<UIProperty *> &bindings)
+    : page(page)
 {
     // Captions the form gives: to widgets the page words itself, and to inputs without binding.
     QHash<QWidget *, QLabel *> formCaptions;
@@ -86,13 +88,14 @@ CVornMotionAccessibleNames::CVornMotionAccessibleNames(QWidget *page,
         if (!bound.contains(each.key()))
             Add(each.key(), each.value(), QString());
     }
-    Update();
+    Rename();
+    page->installEventFilter(this);
 }
 
 void CVornMotionAccessibleNames::Add(QWidget *widget, QLabel *caption, const QString &displayName)
 {
     const bool radio = qobject_cast<QRadioButton *>(widget);
-    named.append({widget, caption, displayName,
+    named.append({widget, qobject_cast<const QAbstractButton *>(widget), caption, displayName,
                   radio && static_cast<QRadioButton *>(widget)->text().isEmpty()
                       ? ColumnCaptionOf(widget)
                       : nullptr,
@@ -101,11 +104,26 @@ void CVornMotionAccessibleNames::Add(QWidget *widget, QLabel *caption, const QSt
 
 void CVornMotionAccessibleNames::Update()
 {
+    stale = !page->isVisible();
+    if (!stale)
+        Rename();
+}
+
+bool CVornMotionAccessibleNames::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == page && event->type() == QEvent::Show && stale) {
+        stale = false;
+        Rename();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CVornMotionAccessibleNames::Rename()
+{
     for (Named &each : named) {
-        const auto *button = qobject_cast<const QAbstractButton *>(each.widget);
         const QString caption = each.caption ? each.caption->text() : QString();
         const QString choice
-            = each.choice ? each.choice->text() : (button ? button->text() : QString());
+            = each.choice ? each.choice->text() : (each.button ? each.button->text() : QString());
         const QString group = each.group ? each.group->title() : QString();
         if (each.isNamed && caption == each.shownCaption && choice == each.shownChoice
             && group == each.shownGroup)

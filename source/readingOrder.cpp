@@ -80,8 +80,16 @@ void CVornMotionReadingOrder::Apply()
     std::stable_sort(inputs.begin(), inputs.end(), [](const Placed &a, const Placed &b) {
         return a.row != b.row ? a.row < b.row : a.place.left() < b.place.left();
     });
-    for (int each = 1; each < inputs.size(); ++each)
-        QWidget::setTabOrder(inputs.at(each - 1).widget, inputs.at(each).widget);
+    QVector<QWidget *> order;
+    order.reserve(inputs.size());
+    for (const Placed &input : std::as_const(inputs))
+        order.append(input.widget);
+    // Reordering the focus chain is the costly part, and most shows change nothing.
+    if (order == applied)
+        return;
+    applied = order;
+    for (int each = 1; each < order.size(); ++each)
+        QWidget::setTabOrder(order.at(each - 1), order.at(each));
 }
 
 bool CVornMotionReadingOrder::eventFilter(QObject *watched, QEvent *event)

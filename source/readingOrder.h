@@ -2,6 +2,7 @@
 #define VORNAC_READINGORDER_H
 
 #include <QObject>
+#include <QVector>
 
 class QWidget;
 
@@ -13,17 +14,18 @@ class CVornMotionReadingOrder : public QObject
     Q_OBJECT
 
 public:
-    // Orders the inputs of `page` now and again whenever it is shown: layouts place their widgets
-    // only then.
+    // Orders the inputs of `page` now and again whenever it is shown, where layouts have placed
+    // them anew.
     explicit CVornMotionReadingOrder(QWidget *page);
-
-    void Apply();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void Apply();
+
     QWidget *page;
+    QVector<QWidget *> applied;
 };
 
 #endif
