@@ -231,6 +231,13 @@ void TestEncoderPage::unitsAreStoredAsTypedWithTheCursorKept()
     // Encoder 1 gives the feedback: every page shows its units.
     QCOMPARE(page.Find<QLabel>("trjUnitsFilterDistance")->text(), QStringLiteral("deg"));
     QCOMPARE(page.Find<QLabel>("trjUnitsVelocityThreshold")->text(), QStringLiteral("deg/s"));
+
+    // Taken back while another area shows: the caption, and the name it gives, come back with it.
+    page.Find<QToolButton>("gmodeSetup")->click();
+    page.Find<QPushButton>("revertAllChangesButton")->click();
+    page.Find<QToolButton>("gmodeEnc")->click();
+    QCOMPARE(AccessibleText(page.Find<QWidget>("encCountsPerUnit"), QAccessible::Name),
+             QStringLiteral("Counts per mm"));
 }
 
 void TestEncoderPage::unitsTooLongAreRefused()
