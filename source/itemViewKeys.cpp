@@ -10,8 +10,11 @@ CVornMotionItemViewKeys::CVornMotionItemViewKeys(QObject *parent)
 
 void CVornMotionItemViewKeys::Guard(QAbstractItemView *view)
 {
-    if (view)
-        view->installEventFilter(this);
+    if (!view)
+        return;
+    view->installEventFilter(this);
+    // Tab leaves the view for the next input; the arrows move inside it.
+    view->setTabKeyNavigation(false);
 }
 
 void CVornMotionItemViewKeys::GuardChildrenOf(QWidget *root)

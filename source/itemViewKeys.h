@@ -8,7 +8,8 @@ class QWidget;
 
 // Return and Enter in an item view open its current item and end there. QAbstractItemView lets
 // the key through after activating, and the dialog would then press its default button: OK
-// writes every pending edit and closes.
+// writes every pending edit and closes. Tab leaves the view for the next input, as the arrows
+// move inside it.
 class CVornMotionItemViewKeys : public QObject
 {
     Q_OBJECT

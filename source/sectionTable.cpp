@@ -18,6 +18,8 @@ void CVornMotionSectionTable::Attach(QTableWidget *attached)
     table->verticalHeader()->hide();
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // What the rows choose; a screen reader adds the row itself.
+    table->setAccessibleName(QCoreApplication::translate("CVornMotionSectionTable", "Section"));
 }
 
 void CVornMotionSectionTable::Fill(const nVornMCPCD100::AttributeId *sections,

@@ -1,5 +1,6 @@
 #include "settingsBase.h"
 
+#include "accessibleNames.h"
 #include "changeMarks.h"
 #include "coercingSpinBox.h"
 #include "displayTexts.h"
@@ -9,6 +10,7 @@
 #include "pictures.h"
 #include "properties/comboItems.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
+#include "readingOrder.h"
 #include "settingsMain.h"
 #include "valueReader.h"
 #include "wheelGuard.h"
@@ -79,9 +81,11 @@ void CVornMotionAxisSettingsBase::RunConstructionSequence()
         AttachDefaultActions();
         UpdateCaptions();
         UpdateToolTips();
+        accessibleNames = std::make_unique<CVornMotionAccessibleNames>(this, properties);
         UpdateUnits();
     }
     LoadProperties();
+    new CVornMotionReadingOrder(this);
 }
 
 bool CVornMotionAxisSettingsBase::StoreSelectedId(AttributeId attr, quint32 index,
@@ -236,6 +240,9 @@ void CVornMotionAxisSettingsBase::LoadProperties()
     }
     for (const auto &line : ioLines)
         line->ShowPicture();
+    // Captions and group titles follow the instance shown and the units.
+    if (accessibleNames)
+        accessibleNames->Update();
     if (!reloading)
         UpdateChangeMarks();
 }

@@ -23,6 +23,7 @@ struct StateKind;
 }
 
 class CCoercingSpinBox;
+class CVornMotionAccessibleNames;
 class CVornMotionAxisSettings;
 class CVornMotionChangeMarks;
 class CVornMotionIoLine;
@@ -293,6 +294,7 @@ private:
     QVector<QPair<CVornMotionSectionTable *, QStackedWidget *>> sectionStacks;
     QVector<QStackedWidget *> layoutStacks;
     std::vector<std::unique_ptr<CVornMotionIoLine>> ioLines;
+    std::unique_ptr<CVornMotionAccessibleNames> accessibleNames;
 };
 
 #endif

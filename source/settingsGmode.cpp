@@ -170,8 +170,10 @@ void CVornMotionAxisSettingsGMode::DecorateButton(QToolButton *button, const QSt
     button->setIcon(*known);
     button->setIconSize(QSize(button->width() - 7, button->height() - 7));
     button->setToolTip(PlainToolTip(GetDictionaryDescription(toolTipId)));
-    // The button shows only an icon: screen readers announce the page's name.
+    // The button shows only an icon: screen readers announce the page's name, and its description
+    // as plain text rather than the tool tip's markup.
     button->setAccessibleName(GetDictionaryName(toolTipId));
+    button->setAccessibleDescription(GetDictionaryDescription(toolTipId));
 }
 
 int CVornMotionAxisSettingsGMode::MultiPurposePage() const

@@ -1,6 +1,7 @@
 #ifndef VORNAC_SETTINGSMAIN_H
 #define VORNAC_SETTINGSMAIN_H
 
+#include "accessibleComboBox.h"
 #include "changeList.h"
 #include "openProblems.h"
 
@@ -102,6 +103,8 @@ private:
     bool relayingOwnProblem = false;
     QString pendingProblemMessage;
     QString writeFailureMessage;
+    // Before the pages: Qt keeps the interface it makes for a combo box first.
+    CVornMotionAccessibleComboBoxes accessibleComboBoxes;
 };
 
 #endif

@@ -10,6 +10,7 @@
 #include "coercingSpinBox.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -37,6 +38,12 @@ inline QImage EmbeddedPicture(const QString &name)
     QTest::qVerify(!picture.isNull(), "EmbeddedPicture", qPrintable(name + " is not embedded"),
                    __FILE__, __LINE__);
     return picture;
+}
+
+// What a screen reader is told of a widget.
+inline QString AccessibleText(const QWidget *widget, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget))->text(text);
 }
 
 inline QStringList ComboTexts(const QComboBox *combo)

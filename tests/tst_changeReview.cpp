@@ -116,6 +116,10 @@ void TestChangeReview::editsOnTwoPagesAreMarkedAndListed()
     QVERIFY(review.Find<QWidget>("mtnSoftwareFwLimitPosition")
                 ->toolTip()
                 .startsWith(QStringLiteral("Stored: 500.00 mm  Pending: 600.00 mm\n\nThe position")));
+    // A screen reader describes the setting, not the edit.
+    QVERIFY(AccessibleText(review.Find<QWidget>("mtnSoftwareFwLimitPosition"),
+                           QAccessible::Description)
+                .startsWith(QStringLiteral("The position beyond which")));
     QVERIFY(review.Find<QWidget>("encCountsPerUnit")
                 ->toolTip()
                 .startsWith(QStringLiteral("Stored: 2000.000000  Pending: 4000.000000")));
@@ -252,7 +256,8 @@ void TestChangeReview::mappingEditNamesItsLineAndOpensIt()
     const QString line = table->item(4, 0)->text();
     const QString stored = table->item(4, 1)->text();
     table->setCurrentCell(4, 1);
-    table->editItem(table->item(4, 1));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_F2);
     auto *editor = qobject_cast<QComboBox *>(table->indexWidget(table->model()->index(4, 1)));
     QVERIFY(editor);
     editor->setCurrentIndex((editor->findText(stored) + 1) % editor->count());

@@ -129,6 +129,8 @@ void TestEncoderPage::editsLandOnTheEncoderShown()
     QCOMPARE(counts->value(), 2000.0);
     QCOMPARE(page.Units()->currentText(), QStringLiteral("rev"));
     QCOMPARE(page.Find<QLabel>("encLabelCountsPerUnit")->text(), QStringLiteral("Counts per rev"));
+    // A screen reader names the box by its caption, rewritten for the encoder shown.
+    QCOMPARE(AccessibleText(counts, QAccessible::Name), QStringLiteral("Counts per rev"));
     // The second encoder's filter takes no more than 8 MHz.
     QCOMPARE(ComboTexts(filter),
              (QStringList{"500000", "1000000", "2000000", "4000000", "8000000"}));
@@ -220,9 +222,18 @@ void TestEncoderPage::unitsAreStoredAsTypedWithTheCursorKept()
     QCOMPARE(edit->cursorPosition(), 2);
     QCOMPARE(reloads.count(), 3);
     QCOMPARE(page.Find<QLabel>("encLabelCountsPerUnit")->text(), QStringLiteral("Counts per deg"));
+    QCOMPARE(AccessibleText(page.Find<QWidget>("encCountsPerUnit"), QAccessible::Name),
+             QStringLiteral("Counts per deg"));
     // Encoder 1 gives the feedback: every page shows its units.
     QCOMPARE(page.Find<QLabel>("trjUnitsFilterDistance")->text(), QStringLiteral("deg"));
     QCOMPARE(page.Find<QLabel>("trjUnitsVelocityThreshold")->text(), QStringLiteral("deg/s"));
+
+    // Taken back while another area shows: the caption, and the name it gives, come back with it.
+    page.Find<QToolButton>("gmodeSetup")->click();
+    page.Find<QPushButton>("revertAllChangesButton")->click();
+    page.Find<QToolButton>("gmodeEnc")->click();
+    QCOMPARE(AccessibleText(page.Find<QWidget>("encCountsPerUnit"), QAccessible::Name),
+             QStringLiteral("Counts per mm"));
 }
 
 void TestEncoderPage::unitsTooLongAreRefused()

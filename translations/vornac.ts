@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="en">
 <context>
+    <name>CVornMotionAccessibleNames</name>
+    <message>
+        <location filename="../source/accessibleNames.cpp" line="+58"/>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CVornMotionAxisSettings</name>
     <message>
         <location filename="../source/settingsMain.cpp" line="+43"/>
@@ -19,7 +32,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+296"/>
+        <location line="+314"/>
         <source>Changes (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -79,7 +92,7 @@
 <context>
     <name>CVornMotionAxisSettingsBase</name>
     <message>
-        <location filename="../source/settingsBaseChanges.cpp" line="+136"/>
+        <location filename="../source/settingsBaseChanges.cpp" line="+175"/>
         <source>Stored: %1  Pending: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -90,7 +103,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../source/settingsBase.cpp" line="+165"/>
+        <location filename="../source/settingsBase.cpp" line="+172"/>
         <source>%1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -112,8 +125,13 @@
 <context>
     <name>CVornMotionAxisSettingsCapture</name>
     <message>
-        <location filename="../source/pages/capturePage.cpp" line="+54"/>
+        <location filename="../source/pages/capturePage.cpp" line="+46"/>
         <source>Capture Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Capture Input (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -197,8 +215,13 @@
 <context>
     <name>CVornMotionAxisSettingsCompare</name>
     <message>
-        <location filename="../source/pages/comparePage.cpp" line="+72"/>
+        <location filename="../source/pages/comparePage.cpp" line="+66"/>
         <source>Compare Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Compare Output (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -274,18 +297,22 @@
 <context>
     <name>CVornMotionAxisSettingsDigital</name>
     <message>
-        <location filename="../source/pages/digitalPage.cpp" line="+74"/>
+        <location filename="../source/pages/digitalPage.cpp" line="+73"/>
         <source>Duplicate mapping detected!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+149"/>
+        <location line="+152"/>
         <source>(unreadable)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+109"/>
-        <location line="+2"/>
+        <location line="+63"/>
+        <source>Digital I/O Lines: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-183"/>
         <source>%1 Settings</source>
         <translation type="unfinished"></translation>
     </message>
@@ -299,6 +326,11 @@
     </message>
     <message>
         <location line="+6"/>
+        <source>Choose a line to show its settings; F2 changes what the line is mapped to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Pin</source>
         <translation type="unfinished"></translation>
     </message>
@@ -413,12 +445,12 @@
 <context>
     <name>CVornMotionAxisSettingsDriveCommand</name>
     <message>
-        <location filename="../source/pages/driveCommandPage.cpp" line="+19"/>
+        <location filename="../source/pages/driveCommandPage.cpp" line="+20"/>
         <source>Positive Torque Limit must be greater than Negative Torque Limit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Drive Command Output</source>
         <translation type="unfinished"></translation>
     </message>
@@ -472,7 +504,12 @@
 <context>
     <name>CVornMotionAxisSettingsDriveSignals</name>
     <message>
-        <location filename="../source/pages/driveSignalsPage.cpp" line="+46"/>
+        <location filename="../source/pages/driveSignalsPage.cpp" line="+39"/>
+        <source>Drive Enable Output (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Drive Enable Output</source>
         <translation type="unfinished"></translation>
     </message>
@@ -534,7 +571,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+36"/>
         <source>Encoder %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -703,7 +740,7 @@
 <context>
     <name>CVornMotionAxisSettingsGeneral</name>
     <message>
-        <location filename="../source/pages/generalPage.cpp" line="+131"/>
+        <location filename="../source/pages/generalPage.cpp" line="+121"/>
         <source>Units</source>
         <translation type="unfinished"></translation>
     </message>
@@ -723,7 +760,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>/s</source>
         <translation type="unfinished"></translation>
     </message>
@@ -849,17 +886,32 @@
 <context>
     <name>CVornMotionAxisSettingsLimitsHome</name>
     <message>
-        <location filename="../source/pages/limitsHomePage.cpp" line="+31"/>
+        <location filename="../source/pages/limitsHomePage.cpp" line="+44"/>
         <source>Forward Limit Input</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+0"/>
+        <source>Forward Limit Input (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Reverse Limit Input</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+0"/>
+        <source>Reverse Limit Input (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Home Switch Input (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Home Switch Input</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1145,7 +1197,7 @@
 <context>
     <name>CVornMotionAxisSettingsStepper</name>
     <message>
-        <location filename="../source/pages/stepperPage.cpp" line="+182"/>
+        <location filename="../source/pages/stepperPage.cpp" line="+183"/>
         <source>/s</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1315,7 +1367,7 @@
 <context>
     <name>CVornMotionAxisSettingsTrajectory</name>
     <message>
-        <location filename="../source/pages/trajectoryPage.cpp" line="+31"/>
+        <location filename="../source/pages/trajectoryPage.cpp" line="+30"/>
         <source>Fwd. Limit Position is less than Rev. Limit Position.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1641,7 +1693,7 @@
 <context>
     <name>CVornMotionChangesWindow</name>
     <message>
-        <location filename="../source/changesWindow.cpp" line="+18"/>
+        <location filename="../source/changesWindow.cpp" line="+19"/>
         <source>&amp;Revert</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1657,16 +1709,16 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Apply writes these changes to the axis, in this order:</source>
+        <source>Apply writes these changes to the axis; a change that follows from another is listed under it:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Pending changes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Revert the selected change</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1679,7 +1731,17 @@
 <context>
     <name>CVornMotionPendingEditsModel</name>
     <message>
-        <location filename="../source/pendingEditsModel.cpp" line="+92"/>
+        <location filename="../source/pendingEditsModel.cpp" line="+125"/>
+        <source>%1 (follows from %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 (%2), follows from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>%1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1704,7 +1766,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <location line="+7"/>
         <source>(unreadable)</source>
         <translation type="unfinished"></translation>
@@ -1714,6 +1776,7 @@
     <name>CVornMotionSectionTable</name>
     <message>
         <location filename="../source/sectionTable.cpp" line="+14"/>
+        <location line="+8"/>
         <source>Section</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1721,7 +1784,7 @@
 <context>
     <name>CVornMotionSettingSearch</name>
     <message>
-        <location filename="../source/settingSearch.cpp" line="+34"/>
+        <location filename="../source/settingSearch.cpp" line="+36"/>
         <source>Find a setting (Ctrl+F)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1753,6 +1816,22 @@
 </context>
 <context>
     <name>CVornMotionSettingsFile</name>
+    <message>
+        <location filename="../source/settingsFile.cpp" line="+183"/>
+        <source>%1: cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+4"/>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <location filename="../source/settingsFileRead.cpp" line="+144"/>
         <source>line %1, column %2</source>
@@ -1895,22 +1974,6 @@
         <source>setting %1 %2</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <location filename="../source/settingsFile.cpp" line="+183"/>
-        <source>%1: cannot be read: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <location line="+4"/>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>%1: cannot be written: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>CVornMotionSettingsFileActions</name>
@@ -2026,7 +2089,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+194"/>
+        <location line="+195"/>
         <source>Rates</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2036,12 +2099,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-52"/>
         <source>Gain Set %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+55"/>
         <source>Rates (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2133,13 +2196,13 @@
     <name>CVornMotionSettingsVelocityLoop</name>
     <message>
         <location filename="../source/pages/velocityLoopPage.cpp" line="+85"/>
-        <location line="+5"/>
+        <location line="+4"/>
         <location line="+3"/>
         <source>/s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+50"/>
         <source>Anti-Resonance %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2278,7 +2341,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+104"/>
         <source>On</source>
         <translation type="unfinished"></translation>
     </message>

@@ -61,10 +61,11 @@ void CVornMotionAxisSettingsAnalog::InitializeProperties()
 
 void CVornMotionAxisSettingsAnalog::LoadProperties()
 {
-    CVornMotionAxisSettingsBase::LoadProperties();
+    // Before the load, which names the widgets after their captions.
     const QString shown
         = GetStringValue(units, quint32(instanceIndex), CVornMotionUnitScale::UnitsTextCapacity);
     ui.label_AIScale->setText(tr("LSBs Per %1").arg(shown));
+    CVornMotionAxisSettingsBase::LoadProperties();
 }
 
 QString CVornMotionAxisSettingsAnalog::InstanceName(const UIProperty *, quint32 index) const

@@ -133,7 +133,8 @@ void CVornMotionAxisSettingsDigital::InitializeProperties()
     table->verticalHeader()->hide();
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                           | QAbstractItemView::EditKeyPressed);
 
     StartInstancesAt(firstLine);
     if (instanceBase < 0)
@@ -282,6 +283,10 @@ void CVornMotionAxisSettingsDigital::BuildTable()
     table->clearContents();
     table->setRowCount(digitalInputCount + digitalOutputCount);
     table->setToolTip(PlainToolTip(GetDictionaryDescription(inputIds.mapping)));
+    // A reader announces the line and its mapping of the row; the name says what the rows set.
+    table->setAccessibleName(
+        tr("Digital I/O Lines: %1, %2")
+            .arg(GetDisplayNameOrId(inputIds.mapping), GetDisplayNameOrId(outputIds.mapping)));
     for (int row = 0; row < table->rowCount(); ++row) {
         const Line line = LineOfRow(row);
         const LineIds &ids = IdsOf(line.output);
