@@ -32,6 +32,7 @@
 #include <cmath>
 #include <cstdio>
 #include <unistd.h>
+#include <utility>
 
 using nVornMCPCD100::AttributeValue;
 
@@ -170,8 +171,9 @@ public:
         return figures;
     }
 
-    // The median time of a commit of 10,000 entries; NaN when one did not write every entry.
-    double MeasureCommit() const;
+    // The median times of a commit of 10,000 entries (NaN when one did not write every entry)
+    // and of the same writes made directly, the commit's floor.
+    std::pair<double, double> MeasureCommit() const;
     double MeasureMemory(CAxisDatabase &database) const;
 
 private:
@@ -367,7 +369,7 @@ private:
     int repetitions;
 };
 
-double Bench::MeasureCommit() const
+std::pair<double, double> Bench::MeasureCommit() const
 {
     const nVornMCPCD100::AttributeId id = 0xE20001;
     const quint32 entries = 10000;
@@ -380,20 +382,28 @@ double Bench::MeasureCommit() const
         database.SetSetting(id, index, setting);
     }
     QVector<double> samples;
+    QVector<double> floors;
     for (int repetition = 0; repetition < repetitions; ++repetition) {
+        QElapsedTimer timer;
+        timer.start();
+        for (quint32 index = 0; index < entries; ++index) {
+            const AttributeValue value{0, double(index), 0};
+            database.SetAttribute(id, index, &value);
+        }
+        floors.append(Milliseconds(timer));
+
         CVornMotionChangeList changes(&database);
         for (quint32 index = 0; index < entries; ++index)
             changes.StoreValue(id, index, AttributeValue{0, double(repetition + index), 0});
-        QElapsedTimer timer;
-        timer.start();
+        timer.restart();
         const qint32 status = changes.Commit();
         samples.append(Milliseconds(timer));
         AttributeValue last = {};
         if (status < 0 || changes.Count() != 0 || database.GetAttribute(id, entries - 1, &last) < 0
             || last.realValue != double(repetition + entries - 1))
-            return std::nan("");
+            return {std::nan(""), Median(floors)};
     }
-    return Median(samples);
+    return {Median(samples), Median(floors)};
 }
 
 double Bench::MeasureMemory(CAxisDatabase &database) const
@@ -467,7 +477,8 @@ int main(int argc, char *argv[])
     const double memory = bench.MeasureMemory(servo);
     const ProfileFigures s = bench.Measure(servo, 0xA30035);
     const ProfileFigures p = bench.Measure(stepper, 0xA30006);
-    const double commit = bench.MeasureCommit();
+    const std::pair<double, double> commitAndFloor = bench.MeasureCommit();
+    const double commit = commitAndFloor.first;
 
     Row("measure (median, ms unless said)", QStringLiteral("servo"), QStringLiteral("stepper"),
         "target");
@@ -489,7 +500,8 @@ int main(int argc, char *argv[])
         Figure(p.loadCallsPerEntry, 1), "<= 4");
     Row("  and to create the pages not opened", Figure(s.pageCallsPerEntry, 1),
         Figure(p.pageCallsPerEntry, 1), "");
-    Row("commit of 10000 entries", Figure(commit), QString(), "<= 200 floors");
+    Row("commit of 10000 entries", Figure(commit), QString(), "<= 10 commit floors");
+    Row("commit floor: direct writes", Figure(commitAndFloor.second), QString(), "");
     Row("memory of all pages (MB)", Figure(memory, 1), QString(), "<= 30");
 
     Targets targets;
@@ -502,7 +514,7 @@ int main(int argc, char *argv[])
     if (quick) {
         std::printf("timings not judged with --quick\n");
     } else {
-        // Where the floor is 0.10 ms: open 50 ms, first show 20 ms, commit 20 ms.
+        // Where the floor is 0.10 ms: open 50 ms, first show 20 ms.
         for (const ProfileFigures *figures : {&s, &p}) {
             const double floor = std::max(figures->floor, 1e-6);
             targets.AtMost("open to first paint (floors)", figures->open / floor, 500);
@@ -511,7 +523,8 @@ int main(int argc, char *argv[])
             targets.AtMost("save of a whole axis (ms)", figures->saveFile, 50);
             targets.AtMost("load of a whole axis (ms)", figures->loadFile, 50);
         }
-        targets.AtMost("commit of 10000 entries (floors)", commit / std::max(s.floor, 1e-6), 200);
+        targets.AtMost("commit of 10000 entries (commit floors)",
+                       commit / std::max(commitAndFloor.second, 1e-6), 10);
     }
     return targets.Report();
 }
