@@ -55,6 +55,8 @@ CVornMotionAxisSettingsBase::CVornMotionAxisSettingsBase(
     if (dialog) {
         connect(dialog, &CVornMotionAxisSettings::InvalidSettings, this,
                 &CVornMotionAxisSettingsBase::InvalidSettings);
+        connect(dialog, &CVornMotionAxisSettings::Committed, this,
+                &CVornMotionAxisSettingsBase::AskDatabaseAgain);
         connect(dialog, &CVornMotionAxisSettings::UpdateRequired, this,
                 &CVornMotionAxisSettingsBase::on_updateControls);
         connect(this, &CVornMotionAxisSettingsBase::InvalidSettings, dialog,
@@ -206,6 +208,12 @@ void CVornMotionAxisSettingsBase::ReportProblem(bool open, const QString &messag
 
 void CVornMotionAxisSettingsBase::InitializeProperties()
 {
+    AskDatabaseAgain();
+}
+
+void CVornMotionAxisSettingsBase::AskDatabaseAgain()
+{
+    CVornMotionLoadingGuard loading(changeList);
     for (UIProperty *property : std::as_const(properties))
         ShowInstanceOf(property);
     for (const auto &line : ioLines)

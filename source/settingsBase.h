@@ -84,6 +84,9 @@ public:
     // After edits were taken back: stores again what the page derives from the edits still
     // pending, so that no pending value contradicts another. Stores nothing when none does.
     virtual void ReconcileDerivedEdits();
+    // After a commit: asks the database again which settings it supports and which it keeps
+    // read-only, and refills their items, as a new page does.
+    void AskDatabaseAgain();
 
     // A setting the page shows, as settings files and resets see it: what it holds, and the
     // indices of the instances the page offers, in order, with their names. The first index is

@@ -1,5 +1,7 @@
 #include "settingsGmode.h"
 
+#include "settingsMain.h"
+
 #include "axisIds.h"
 #include "displayTexts.h"
 #include "helpLauncher.h"
@@ -84,6 +86,9 @@ CVornMotionAxisSettingsBase *CVornMotionAxisSettingsGMode::Page(int pageId)
     });
     ui->settingsPage->addWidget(created);
     pages.insert(pageId, created);
+    // A page opened while the loop rule's problem stands marks as the pages that saw it raised.
+    if (dialog && dialog->LoopRuleProblemOpen())
+        created->on_invalidSettings(true);
     return created;
 }
 

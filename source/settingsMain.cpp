@@ -419,8 +419,10 @@ bool CVornMotionAxisSettings::CommitChanges()
 
 void CVornMotionAxisSettings::on_applyButton_clicked()
 {
-    if (CommitChanges())
+    if (CommitChanges()) {
+        emit Committed();
         emit UpdateRequired();
+    }
 }
 
 void CVornMotionAxisSettings::on_helpButton_clicked()

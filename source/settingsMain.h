@@ -51,12 +51,17 @@ public:
     void CheckServoLoopPeriod();
     // The problems that `source` reports count as the loop rule's own: one message, one problem.
     void ShareLoopRuleProblem(const QObject *source);
+    // Whether the dialog's own problem, the loop rule's, stands: every page marks for it.
+    bool LoopRuleProblemOpen() const { return openProblems.IsOpen(this); }
     // After edits were taken back or reset: the navigation, every page's derived edits, values
     // and problems, and the loop rule follow what is pending and stored now.
     void ReviewAllPages();
 
 signals:
     void InvalidSettings(bool invalid);
+    // The database took the pending edits: its answers on support, read-only state and items may
+    // follow what it holds now.
+    void Committed();
     void UpdateRequired();
 
 public slots:

@@ -158,11 +158,11 @@ void CVornMotionAxisSettingsStepper::LoadProperties()
     UpdateUnits();
     AttributeValue mode;
     GetValue(stepperLoopMode, 0, mode);
-    if (mode.integerValue == openLoop || mode.integerValue == closedLoop) {
-        const bool open = mode.integerValue == openLoop;
-        RestrictBinding(ui.stpUnits, true, open);
-        ui.stepperPEStack->setCurrentIndex(open ? 0 : 1);
-    }
+    // Only closed loop takes the units from the feedback; any other mode shows what a new page
+    // shows, so that the page never depends on the mode it showed before.
+    const bool closed = mode.integerValue == closedLoop;
+    RestrictBinding(ui.stpUnits, true, !closed);
+    ui.stepperPEStack->setCurrentIndex(closed ? 1 : 0);
 }
 
 void CVornMotionAxisSettingsStepper::EnablePositionErrorLimit()
