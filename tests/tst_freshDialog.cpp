@@ -2,6 +2,7 @@
 #include "hostileDriver.h"
 #include "profileFixture.h"
 
+#include <QAction>
 #include <QDir>
 #include <QToolButton>
 
