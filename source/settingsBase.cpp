@@ -156,13 +156,6 @@ void CVornMotionAxisSettingsBase::EditUnitsText(AttributeId attr, quint32 index,
         edit->setCursorPosition(cursor);
 }
 
-bool CVornMotionAxisSettingsBase::IsDriveLayout(AttributeId state, AttributeId type,
-                                                AttributeId third, quint32 index) const
-{
-    return !db->IsAttributeReadOnly(state, index) && db->IsAttributeReadOnly(type, index)
-           && db->IsAttributeReadOnly(third, index);
-}
-
 void CVornMotionAxisSettingsBase::TitleWithStoredName(QGroupBox *group, const QString &title,
                                                       AttributeId name) const
 {
@@ -527,10 +520,7 @@ void CVornMotionAxisSettingsBase::on_defaultValue()
     AttributeValue value;
     if (GetResetValue(attr, index, value) < 0)
         return;
-    qint32 mapped = value.integerValue;
-    MapActiveStateValue(attr, index, mapped);
-    MapSafeStateValue(attr, index, mapped);
-    value.integerValue = mapped;
+    origin->FitResetValue(db, changeList, index, value);
     for (UIProperty *property : std::as_const(properties)) {
         if (property->Attribute() == attr)
             property->ShowValue(value, QString());

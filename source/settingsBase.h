@@ -18,10 +18,6 @@
 #include <optional>
 #include <vector>
 
-namespace IoStates {
-struct StateKind;
-}
-
 class CCoercingSpinBox;
 class CVornMotionAccessibleNames;
 class CVornMotionAxisSettings;
@@ -38,10 +34,10 @@ class QTableWidget;
 
 typedef qint32 i32;
 
-// The base of every settings page. A page builds its form, declares its bindings in
+// The base of every settings page. A page builds its form, declares its bindings and I/O lines in
 // CreateProperties() and overrides a few steps; loading, ranges, units, captions, tool tips,
-// enumeration lists, I/O states with their pictures, "Reset to Default" and the write path of
-// edits into the change list all live here.
+// enumeration lists, instances, "Reset to Default" and the write path of edits into the change
+// list all live here.
 class CVornMotionAxisSettingsBase : public QWidget
 {
     Q_OBJECT
@@ -49,21 +45,6 @@ class CVornMotionAxisSettingsBase : public QWidget
     friend class CVornMotionIoLine;
 
 public:
-    // What UpdateActiveStatePicture shows and where.
-    struct ActiveStatePicture
-    {
-        QLabel *pictureLabel;
-        QWidget *activeLabel;
-        QWidget *safePictureA;
-        QWidget *safePictureB;
-        nVornMCPCD100::AttributeId inputStateAttribute;
-        nVornMCPCD100::AttributeId outputStateAttribute;
-        nVornMCPCD100::AttributeId safeStateAttribute;
-        nVornMCPCD100::AttributeId inputTypeAttribute;
-        nVornMCPCD100::AttributeId outputTypeAttribute;
-        qint32 isOutput;
-    };
-
     CVornMotionAxisSettingsBase(nVornMCPCD100::iMotionConfigurationDatabase *db,
                                 CVornMotionChangeList *changeList, CVornMotionAxisSettings *dialog,
                                 QWidget *parent);
@@ -98,7 +79,6 @@ public:
     // Every setting the page shows, once, in the order the page declares them.
     virtual QVector<ShownSetting> ShownSettings() const;
 
-    void UpdateActiveStatePicture(ActiveStatePicture picture, QWidget *inactiveLabel);
     // Lets the box's finished edits reach on_coercedValueChanged, once however often it is called.
     void ConnectCoercion(CCoercingSpinBox *box);
     qint32 GetEncoderIndex() const;
@@ -132,9 +112,6 @@ protected:
     virtual void UpdateToolTips();
     virtual void CreateProperties() = 0;
     virtual void DeleteProperties();
-    virtual qint32 MapActiveStateValue(nVornMCPCD100::AttributeId attr, quint32 index,
-                                       qint32 &value);
-    virtual qint32 MapSafeStateValue(nVornMCPCD100::AttributeId attr, quint32 index, qint32 &value);
     virtual qint32 GetDefaultValue(nVornMCPCD100::AttributeId attr, quint32 index,
                                    nVornMCPCD100::AttributeValue &out);
     virtual qint32 GetResetValue(nVornMCPCD100::AttributeId attr, quint32 index,
@@ -154,16 +131,6 @@ protected:
     virtual QString GetFeedbackUnits();
     virtual void FillEnumComboBox(nVornMCPCD100::AttributeId attr, quint32 index, const qint32 *ids,
                                   QComboBox *combo);
-    virtual void FillActiveStateComboBox(nVornMCPCD100::AttributeId stateAttr, quint32 index,
-                                         QComboBox *combo);
-    virtual void FillSafeStateComboBox(nVornMCPCD100::AttributeId safeAttr, quint32 index,
-                                       QComboBox *combo);
-    virtual void OnActiveStateTypeChanged(nVornMCPCD100::AttributeId typeAttr, quint32 index,
-                                          QComboBox *stateCombo, bool reload);
-    virtual void OnSafeStateTypeChanged(nVornMCPCD100::AttributeId typeAttr, quint32 index,
-                                        QComboBox *safeCombo, bool reload);
-    virtual void ShowSafeStatePictures(nVornMCPCD100::AttributeValue safe,
-                                       nVornMCPCD100::AttributeValue state, QWidget *a, QWidget *b);
     virtual bool IsCountsPerUnitPending();
     virtual double GetCountsPerUnit();
     virtual double GetStoredCountsPerUnit();
@@ -190,10 +157,6 @@ protected:
     void EditUnitsText(nVornMCPCD100::AttributeId attr, quint32 index, QComboBox *combo,
                        const QString &text);
 
-    // An I/O line in the drive's own layout: only its active state can be set, its type and its
-    // third setting (filter or safe state) are fixed.
-    bool IsDriveLayout(nVornMCPCD100::AttributeId state, nVornMCPCD100::AttributeId type,
-                       nVornMCPCD100::AttributeId third, quint32 index) const;
     // Titles `group` "<title> (<name>)" when the database can tell the name, else leaves it.
     void TitleWithStoredName(QGroupBox *group, const QString &title,
                              nVornMCPCD100::AttributeId name) const;
@@ -267,12 +230,6 @@ protected:
 private:
     bool StoreUnlessLoading(nVornMCPCD100::AttributeId attr, quint32 index,
                             const nVornMCPCD100::AttributeValue &value);
-    qint32 MapIoStateValue(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId attr,
-                           quint32 index, qint32 &value);
-    void FillIoStateComboBox(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId stateAttr,
-                             quint32 index, QComboBox *combo);
-    void OnIoTypeChanged(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId typeAttr,
-                         quint32 index, QComboBox *combo, bool reload);
     UIProperty *PropertyOfAction(const QObject *action) const;
     const UIProperty *PropertyOfWidget(const QObject *widget) const;
     bool IsScaled(nVornMCPCD100::AttributeId attr, quint32 index);

@@ -1,12 +1,13 @@
 #ifndef VORNAC_TESTS_TESTSETTINGSPAGE_H
 #define VORNAC_TESTS_TESTSETTINGSPAGE_H
 
+#include "ioLine.h"
 #include "settingsBase.h"
 
 #include "ui_testSettingsPage.h"
 
 // A page as the product's pages are written: a form, a binding table and a few slots. It binds
-// one widget of every binding kind.
+// one widget of every binding kind, the I/O states through an output line.
 class TestSettingsPage : public CVornMotionAxisSettingsBase
 {
     Q_OBJECT
@@ -32,9 +33,8 @@ public:
                      CVornMotionChangeList *changeList, CVornMotionAxisSettings *dialog,
                      QWidget *parent);
 
-    void LoadProperties() override;
-
     using CVornMotionAxisSettingsBase::GetDisplayUnits;
+    using CVornMotionAxisSettingsBase::LoadProperties;
     using CVornMotionAxisSettingsBase::InstanceAt;
 
     Ui::TestSettingsPageClass ui;
@@ -53,7 +53,7 @@ protected:
     void CreateProperties() override;
 
 private:
-    void UpdateOutputPicture();
+    CVornMotionIoLine *output = nullptr;
 };
 
 #endif

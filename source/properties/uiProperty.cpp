@@ -126,6 +126,12 @@ void UIProperty::ApplyState()
     }
 }
 
+void UIProperty::FitResetValue(nVornMCPCD100::iMotionConfigurationDatabase *,
+                               CVornMotionChangeList *, quint32,
+                               nVornMCPCD100::AttributeValue &) const
+{
+}
+
 void UIProperty::StoreShownValue(const nVornMCPCD100::AttributeValue &)
 {
 }

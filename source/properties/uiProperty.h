@@ -71,6 +71,11 @@ public:
     // Whether the items depend on other values (an I/O state on its line's type): such a binding
     // fills its items again on every load.
     virtual bool ItemsFollowValues() const;
+    // Turns the default that "Reset to Default" shows into the value the widget offers in its
+    // place (an I/O state of the line's other type group into its counterpart).
+    virtual void FitResetValue(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                               CVornMotionChangeList *changeList, quint32 index,
+                               nVornMCPCD100::AttributeValue &value) const;
     // Stores a value just shown by "Reset to Default" through the widget's own edit path, for
     // widgets whose showing does not do so by itself.
     virtual void StoreShownValue(const nVornMCPCD100::AttributeValue &value);
