@@ -17,7 +17,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -33,8 +32,6 @@ using nVornMCPCD100::AttributeValue;
 namespace {
 // Page loading reads texts with room for this many code units.
 const qint32 loadStringCapacity = 1024;
-// Names of lines and outputs shown in group titles.
-const qint32 storedNameCapacity = 257;
 } // namespace
 
 CVornMotionAxisSettingsBase::CVornMotionAxisSettingsBase(
@@ -154,15 +151,6 @@ void CVornMotionAxisSettingsBase::EditUnitsText(AttributeId attr, quint32 index,
     emit UpdateAllSettingsPages();
     if (edit)
         edit->setCursorPosition(cursor);
-}
-
-void CVornMotionAxisSettingsBase::TitleWithStoredName(QGroupBox *group, const QString &title,
-                                                      AttributeId name) const
-{
-    const std::optional<QString> stored
-        = CVornMotionValueReader(db, changeList).ReadStoredString(name, 0, storedNameCapacity);
-    if (stored)
-        group->setTitle(tr("%1 (%2)").arg(title, *stored));
 }
 
 void CVornMotionAxisSettingsBase::SetPicture(QLabel *label, const QString &path)
@@ -420,15 +408,6 @@ void CVornMotionAxisSettingsBase::UpdateWidgetState(AttributeId attr, quint32 in
     for (QWidget *each : {w, buddy}) {
         if (each)
             each->setEnabled(enabled);
-    }
-}
-
-void CVornMotionAxisSettingsBase::SetAttributeToolTip(AttributeId attr, QWidget *w, QWidget *buddy)
-{
-    const QString text = PlainToolTip(GetDictionaryDescription(attr));
-    for (QWidget *each : {w, buddy}) {
-        if (each)
-            each->setToolTip(text);
     }
 }
 

@@ -27,7 +27,6 @@ class CVornMotionSectionTable;
 class CVornMotionSettingIndex;
 class CVornMotionWheelGuard;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QStackedWidget;
 class QTableWidget;
@@ -140,7 +139,6 @@ protected:
                                   nVornMCPCD100::AttributeValue &value);
     virtual void UpdateWidgetState(nVornMCPCD100::AttributeId attr, quint32 index, QWidget *w,
                                    QWidget *buddy, qint32 mode);
-    virtual void SetAttributeToolTip(nVornMCPCD100::AttributeId attr, QWidget *w, QWidget *buddy);
 
     // The write path of page slots: each stores nothing while `loading` is set, and the combo
     // variants nothing for index -1 or an item without data. True when a value was stored.
@@ -157,9 +155,6 @@ protected:
     void EditUnitsText(nVornMCPCD100::AttributeId attr, quint32 index, QComboBox *combo,
                        const QString &text);
 
-    // Titles `group` "<title> (<name>)" when the database can tell the name, else leaves it.
-    void TitleWithStoredName(QGroupBox *group, const QString &title,
-                             nVornMCPCD100::AttributeId name) const;
     // Shows an embedded picture, or none for an empty path. A label that shows it already is
     // left alone: pages redraw their pictures on every reload.
     static void SetPicture(QLabel *label, const QString &path);
