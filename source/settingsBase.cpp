@@ -204,6 +204,10 @@ void CVornMotionAxisSettingsBase::LoadProperties()
     CVornMotionLoadingGuard loading(changeList);
     LoadRanges();
     for (UIProperty *property : std::as_const(properties)) {
+        if (const std::optional<QVector<quint32>> instances = property->InstancesSideBySide()) {
+            LoadSideBySide(property, *instances);
+            continue;
+        }
         if (!HasInstance(property))
             continue;
         const quint32 index = IndexOf(property);
@@ -226,6 +230,19 @@ void CVornMotionAxisSettingsBase::LoadProperties()
         accessibleNames->Update();
     if (!reloading)
         UpdateChangeMarks();
+}
+
+// Identifiers shown side by side, as a table column shows them: one that cannot be read shows
+// nothing.
+void CVornMotionAxisSettingsBase::LoadSideBySide(UIProperty *property,
+                                                 const QVector<quint32> &instances)
+{
+    const CVornMotionValueReader reader(db, changeList);
+    for (const quint32 index : instances) {
+        AttributeValue value = {};
+        const bool read = reader.ReadValue(property->Attribute(), index, &value) >= 0;
+        property->ShowValueAt(index, read ? std::optional<AttributeValue>(value) : std::nullopt);
+    }
 }
 
 void CVornMotionAxisSettingsBase::LoadRanges()

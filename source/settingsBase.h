@@ -52,13 +52,13 @@ public:
     using EditTexts = CVornMotionEditTexts;
 
     // The texts of a pending edit of a setting this page shows; nothing for any other setting.
-    virtual std::optional<EditTexts> DescribeEdit(const CVornMotionChangeList::PendingEdit &edit);
-    virtual bool ShowsSetting(nVornMCPCD100::AttributeId attr) const;
+    std::optional<EditTexts> DescribeEdit(const CVornMotionChangeList::PendingEdit &edit);
+    bool ShowsSetting(nVornMCPCD100::AttributeId attr) const;
     // Turns the page to the section and instance that show the setting at `index` and focuses
     // its widget; returns the widget, or null when the page cannot show it.
     virtual QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index);
     // Adds every setting the page shows, at every instance it offers, to the search index.
-    virtual void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area);
+    void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area);
     // Runs the page's own checks again on what it shows: after edits were taken back.
     virtual void RecheckProblems();
     // After edits were taken back: stores again what the page derives from the edits still
@@ -76,10 +76,15 @@ public:
         QStringList instanceNames;
     };
     // Every setting the page shows, once, in the order the page declares them.
-    virtual QVector<ShownSetting> ShownSettings() const;
+    QVector<ShownSetting> ShownSettings() const;
 
     // Lets the box's finished edits reach on_coercedValueChanged, once however often it is called.
     void ConnectCoercion(CCoercingSpinBox *box);
+    // For bindings that take their edits themselves, as a table column does: the choices of an
+    // enumeration, and the store of one, which stores nothing while `loading` is set.
+    virtual void FillEnumComboBox(nVornMCPCD100::AttributeId attr, quint32 index, const qint32 *ids,
+                                  QComboBox *combo);
+    bool StoreId(nVornMCPCD100::AttributeId attr, quint32 index, qint32 id);
     qint32 GetEncoderIndex() const;
 
 signals:
@@ -128,8 +133,6 @@ protected:
                               nVornMCPCD100::AttributeValue &out);
     virtual QString GetDisplayUnits();
     virtual QString GetFeedbackUnits();
-    virtual void FillEnumComboBox(nVornMCPCD100::AttributeId attr, quint32 index, const qint32 *ids,
-                                  QComboBox *combo);
     virtual bool IsCountsPerUnitPending();
     virtual double GetCountsPerUnit();
     virtual double GetStoredCountsPerUnit();
@@ -140,13 +143,13 @@ protected:
     virtual void UpdateWidgetState(nVornMCPCD100::AttributeId attr, quint32 index, QWidget *w,
                                    QWidget *buddy, qint32 mode);
 
-    // The write path of page slots: each stores nothing while `loading` is set, and the combo
-    // variants nothing for index -1 or an item without data. True when a value was stored.
+    // The write path of page slots (StoreId among them): each stores nothing while `loading` is
+    // set, and the combo variants nothing for index -1 or an item without data. True when a value
+    // was stored.
     bool StoreSelectedId(nVornMCPCD100::AttributeId attr, quint32 index, const QComboBox *combo,
                          int comboIndex);
     bool StoreSelectedReal(nVornMCPCD100::AttributeId attr, quint32 index, const QComboBox *combo,
                            int comboIndex);
-    bool StoreId(nVornMCPCD100::AttributeId attr, quint32 index, qint32 id);
     bool StoreBoolean(nVornMCPCD100::AttributeId attr, quint32 index, bool value);
     bool StoreText(nVornMCPCD100::AttributeId attr, quint32 index, const QString &text);
     // A units text typed into `combo`: stored at once and every page reloaded with the cursor
@@ -225,12 +228,16 @@ protected:
 private:
     bool StoreUnlessLoading(nVornMCPCD100::AttributeId attr, quint32 index,
                             const nVornMCPCD100::AttributeValue &value);
+    void LoadSideBySide(UIProperty *property, const QVector<quint32> &instances);
     UIProperty *PropertyOfAction(const QObject *action) const;
     const UIProperty *PropertyOfWidget(const QObject *widget) const;
     bool IsScaled(nVornMCPCD100::AttributeId attr, quint32 index);
     // The binding's support, read-only answer and items at the index it uses now.
     void ShowInstanceOf(UIProperty *property);
     void UpdateChangeMarks();
+    // What the mark of a pending edit of the binding's setting at `index` tells; empty when
+    // nothing is pending there.
+    QString PendingToolTip(const UIProperty *binding, quint32 index);
     QLabel *CaptionOf(const UIProperty *binding) const;
     // The stored and the pending value of a binding at `index`, as its widget shows them.
     EditTexts ValueTexts(const UIProperty *binding, quint32 index,

@@ -193,6 +193,29 @@ QVector<QWidget *> UIProperty::Widgets() const
     return widget ? QVector<QWidget *>{widget} : QVector<QWidget *>{};
 }
 
+bool UIProperty::NamesWidgets() const
+{
+    return true;
+}
+
+std::optional<QVector<quint32>> UIProperty::InstancesSideBySide() const
+{
+    return std::nullopt;
+}
+
+void UIProperty::ShowValueAt(quint32, const std::optional<nVornMCPCD100::AttributeValue> &)
+{
+}
+
+void UIProperty::MarkPendingAt(quint32, const QString &)
+{
+}
+
+QWidget *UIProperty::TurnTo(quint32)
+{
+    return nullptr;
+}
+
 QLabel *UIProperty::Caption() const
 {
     return label;
