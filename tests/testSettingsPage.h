@@ -7,7 +7,8 @@
 #include "ui_testSettingsPage.h"
 
 // A page as the product's pages are written: a form, a binding table and a few slots. It binds
-// one widget of every binding kind, the I/O states through an output line.
+// one widget of every kind of binding that shows one instance, the I/O states through an output
+// line; the table column is the Digital I/O page's.
 class TestSettingsPage : public CVornMotionAxisSettingsBase
 {
     Q_OBJECT
