@@ -72,6 +72,8 @@ CVornMotionAccessibleNames::CVornMotionAccessibleNames(QWidget *page,
     }
     QSet<QWidget *> bound;
     for (const UIProperty *binding : bindings) {
+        if (!binding->NamesWidgets())
+            continue;
         const QString displayName = GetDisplayNameOrId(binding->Attribute());
         const QString description = GetDictionaryDescription(binding->Attribute());
         for (QWidget *widget : binding->Widgets()) {

@@ -1,6 +1,6 @@
 #include "ioLine.h"
 
-#include "ioStates.h"
+#include "loadingGuard.h"
 #include "properties/uiPropertyActiveStateComboBox.h"
 #include "properties/uiPropertyIntegerComboBox.h"
 #include "properties/uiPropertySafeStateComboBox.h"
@@ -118,10 +118,7 @@ bool CVornMotionIoLine::CanShow(const QWidget *widget, quint32 index) const
 {
     if (!widgets.layouts)
         return true;
-    const int layout = page->IsDriveLayout(settings.activeState, settings.type,
-                                           settings.fixedInDriveLayout, index)
-                           ? 1
-                           : 0;
+    const int layout = IsDriveLayout(index) ? 1 : 0;
     for (int each = 0; each < widgets.layouts->count(); ++each) {
         if (widgets.layouts->widget(each)->isAncestorOf(widget))
             return each == layout;
@@ -139,6 +136,14 @@ quint32 CVornMotionIoLine::Index() const
     default:
         return 0;
     }
+}
+
+bool CVornMotionIoLine::IsDriveLayout(quint32 index) const
+{
+    nVornMCPCD100::iMotionConfigurationDatabase *db = page->db;
+    return !db->IsAttributeReadOnly(settings.activeState, index)
+           && db->IsAttributeReadOnly(settings.type, index)
+           && db->IsAttributeReadOnly(settings.fixedInDriveLayout, index);
 }
 
 void CVornMotionIoLine::AddBindings(const qint32 *types)
@@ -164,9 +169,7 @@ void CVornMotionIoLine::ShowLayout()
 {
     const quint32 index = Index();
     if (widgets.layouts) {
-        const bool driveLayout = page->IsDriveLayout(settings.activeState, settings.type,
-                                                     settings.fixedInDriveLayout, index);
-        widgets.layouts->setCurrentIndex(driveLayout ? 1 : 0);
+        widgets.layouts->setCurrentIndex(IsDriveLayout(index) ? 1 : 0);
     }
     if (!widgets.group || settings.name == 0)
         return;
@@ -213,12 +216,28 @@ void CVornMotionIoLine::StoreSafeState(int comboIndex)
 }
 
 // A state of the other group becomes its counterpart, derived from the type while the type is
-// pending: the review list reverts them together.
+// pending: the review list reverts them together. The lists follow at the next load.
 void CVornMotionIoLine::Reconcile()
 {
     const quint32 index = Index();
     const CVornMotionChangeList::Derivation derived(page->changeList, settings.type, index);
-    page->OnActiveStateTypeChanged(settings.type, index, nullptr, false);
+    const qint32 type = CVornMotionValueReader(page->db, page->changeList)
+                            .ReadInteger(settings.type, index);
+    const IoStates::Group group = IoStates::GroupOf(type);
+    MapIntoGroup(IoStates::activeStateKind, settings.activeState, group);
     if (IsOutput())
-        page->OnSafeStateTypeChanged(settings.type, index, nullptr, false);
+        MapIntoGroup(IoStates::safeStateKind, settings.safeState, group);
+}
+
+void CVornMotionIoLine::MapIntoGroup(const IoStates::StateKind &kind, AttributeId state,
+                                     IoStates::Group group)
+{
+    const quint32 index = Index();
+    const qint32 value
+        = CVornMotionValueReader(page->db, page->changeList).ReadInteger(state, index);
+    if (!kind.isOfOtherGroup(value, group))
+        return;
+    // Stored whoever called: the counterpart is what the pending type requires.
+    const CVornMotionLoadingGuard storing(page->changeList, false);
+    page->StoreId(state, index, kind.map(value, group));
 }

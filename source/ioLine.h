@@ -1,6 +1,8 @@
 #ifndef VORNAC_IOLINE_H
 #define VORNAC_IOLINE_H
 
+#include "ioStates.h"
+
 #include <vornac/iMotionConfigurationDatabase.h>
 
 #include <QString>
@@ -104,6 +106,11 @@ public:
 
 private:
     quint32 Index() const;
+    // Only the active state can be set: the drive fixes the type and the third setting.
+    bool IsDriveLayout(quint32 index) const;
+    // Stores the counterpart in `group` of a state that lies in the other group.
+    void MapIntoGroup(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId state,
+                      IoStates::Group group);
 
     CVornMotionAxisSettingsBase *page;
     Settings settings;

@@ -17,7 +17,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -33,8 +32,6 @@ using nVornMCPCD100::AttributeValue;
 namespace {
 // Page loading reads texts with room for this many code units.
 const qint32 loadStringCapacity = 1024;
-// Names of lines and outputs shown in group titles.
-const qint32 storedNameCapacity = 257;
 } // namespace
 
 CVornMotionAxisSettingsBase::CVornMotionAxisSettingsBase(
@@ -158,22 +155,6 @@ void CVornMotionAxisSettingsBase::EditUnitsText(AttributeId attr, quint32 index,
         edit->setCursorPosition(cursor);
 }
 
-bool CVornMotionAxisSettingsBase::IsDriveLayout(AttributeId state, AttributeId type,
-                                                AttributeId third, quint32 index) const
-{
-    return !db->IsAttributeReadOnly(state, index) && db->IsAttributeReadOnly(type, index)
-           && db->IsAttributeReadOnly(third, index);
-}
-
-void CVornMotionAxisSettingsBase::TitleWithStoredName(QGroupBox *group, const QString &title,
-                                                      AttributeId name) const
-{
-    const std::optional<QString> stored
-        = CVornMotionValueReader(db, changeList).ReadStoredString(name, 0, storedNameCapacity);
-    if (stored)
-        group->setTitle(tr("%1 (%2)").arg(title, *stored));
-}
-
 void CVornMotionAxisSettingsBase::SetPicture(QLabel *label, const QString &path)
 {
     static const char shownPath[] = "vornacPicture";
@@ -231,6 +212,10 @@ void CVornMotionAxisSettingsBase::LoadProperties()
     CVornMotionLoadingGuard loading(changeList);
     LoadRanges();
     for (UIProperty *property : std::as_const(properties)) {
+        if (const std::optional<QVector<quint32>> instances = property->InstancesSideBySide()) {
+            LoadSideBySide(property, *instances);
+            continue;
+        }
         if (!HasInstance(property))
             continue;
         const quint32 index = IndexOf(property);
@@ -253,6 +238,19 @@ void CVornMotionAxisSettingsBase::LoadProperties()
         accessibleNames->Update();
     if (!reloading)
         UpdateChangeMarks();
+}
+
+// Identifiers shown side by side, as a table column shows them: one that cannot be read shows
+// nothing.
+void CVornMotionAxisSettingsBase::LoadSideBySide(UIProperty *property,
+                                                 const QVector<quint32> &instances)
+{
+    const CVornMotionValueReader reader(db, changeList);
+    for (const quint32 index : instances) {
+        AttributeValue value = {};
+        const bool read = reader.ReadValue(property->Attribute(), index, &value) >= 0;
+        property->ShowValueAt(index, read ? std::optional<AttributeValue>(value) : std::nullopt);
+    }
 }
 
 void CVornMotionAxisSettingsBase::LoadRanges()
@@ -438,15 +436,6 @@ void CVornMotionAxisSettingsBase::UpdateWidgetState(AttributeId attr, quint32 in
     }
 }
 
-void CVornMotionAxisSettingsBase::SetAttributeToolTip(AttributeId attr, QWidget *w, QWidget *buddy)
-{
-    const QString text = PlainToolTip(GetDictionaryDescription(attr));
-    for (QWidget *each : {w, buddy}) {
-        if (each)
-            each->setToolTip(text);
-    }
-}
-
 void CVornMotionAxisSettingsBase::ConnectCoercion(CCoercingSpinBox *box)
 {
     connect(box, &CCoercingSpinBox::CoercedValueChanged, this,
@@ -535,10 +524,7 @@ void CVornMotionAxisSettingsBase::on_defaultValue()
     AttributeValue value;
     if (GetResetValue(attr, index, value) < 0)
         return;
-    qint32 mapped = value.integerValue;
-    MapActiveStateValue(attr, index, mapped);
-    MapSafeStateValue(attr, index, mapped);
-    value.integerValue = mapped;
+    origin->FitResetValue(db, changeList, index, value);
     for (UIProperty *property : std::as_const(properties)) {
         if (property->Attribute() == attr)
             property->ShowValue(value, QString());

@@ -18,10 +18,6 @@
 #include <optional>
 #include <vector>
 
-namespace IoStates {
-struct StateKind;
-}
-
 class CCoercingSpinBox;
 class CVornMotionAccessibleNames;
 class CVornMotionAxisSettings;
@@ -31,17 +27,16 @@ class CVornMotionSectionTable;
 class CVornMotionSettingIndex;
 class CVornMotionWheelGuard;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QStackedWidget;
 class QTableWidget;
 
 typedef qint32 i32;
 
-// The base of every settings page. A page builds its form, declares its bindings in
+// The base of every settings page. A page builds its form, declares its bindings and I/O lines in
 // CreateProperties() and overrides a few steps; loading, ranges, units, captions, tool tips,
-// enumeration lists, I/O states with their pictures, "Reset to Default" and the write path of
-// edits into the change list all live here.
+// enumeration lists, instances, "Reset to Default" and the write path of edits into the change
+// list all live here.
 class CVornMotionAxisSettingsBase : public QWidget
 {
     Q_OBJECT
@@ -49,21 +44,6 @@ class CVornMotionAxisSettingsBase : public QWidget
     friend class CVornMotionIoLine;
 
 public:
-    // What UpdateActiveStatePicture shows and where.
-    struct ActiveStatePicture
-    {
-        QLabel *pictureLabel;
-        QWidget *activeLabel;
-        QWidget *safePictureA;
-        QWidget *safePictureB;
-        nVornMCPCD100::AttributeId inputStateAttribute;
-        nVornMCPCD100::AttributeId outputStateAttribute;
-        nVornMCPCD100::AttributeId safeStateAttribute;
-        nVornMCPCD100::AttributeId inputTypeAttribute;
-        nVornMCPCD100::AttributeId outputTypeAttribute;
-        qint32 isOutput;
-    };
-
     CVornMotionAxisSettingsBase(nVornMCPCD100::iMotionConfigurationDatabase *db,
                                 CVornMotionChangeList *changeList, CVornMotionAxisSettings *dialog,
                                 QWidget *parent);
@@ -72,13 +52,13 @@ public:
     using EditTexts = CVornMotionEditTexts;
 
     // The texts of a pending edit of a setting this page shows; nothing for any other setting.
-    virtual std::optional<EditTexts> DescribeEdit(const CVornMotionChangeList::PendingEdit &edit);
-    virtual bool ShowsSetting(nVornMCPCD100::AttributeId attr) const;
+    std::optional<EditTexts> DescribeEdit(const CVornMotionChangeList::PendingEdit &edit);
+    bool ShowsSetting(nVornMCPCD100::AttributeId attr) const;
     // Turns the page to the section and instance that show the setting at `index` and focuses
     // its widget; returns the widget, or null when the page cannot show it.
     virtual QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index);
     // Adds every setting the page shows, at every instance it offers, to the search index.
-    virtual void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area);
+    void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area);
     // Runs the page's own checks again on what it shows: after edits were taken back.
     virtual void RecheckProblems();
     // After edits were taken back: stores again what the page derives from the edits still
@@ -99,11 +79,15 @@ public:
         QStringList instanceNames;
     };
     // Every setting the page shows, once, in the order the page declares them.
-    virtual QVector<ShownSetting> ShownSettings() const;
+    QVector<ShownSetting> ShownSettings() const;
 
-    void UpdateActiveStatePicture(ActiveStatePicture picture, QWidget *inactiveLabel);
     // Lets the box's finished edits reach on_coercedValueChanged, once however often it is called.
     void ConnectCoercion(CCoercingSpinBox *box);
+    // For bindings that take their edits themselves, as a table column does: the choices of an
+    // enumeration, and the store of one, which stores nothing while `loading` is set.
+    virtual void FillEnumComboBox(nVornMCPCD100::AttributeId attr, quint32 index, const qint32 *ids,
+                                  QComboBox *combo);
+    bool StoreId(nVornMCPCD100::AttributeId attr, quint32 index, qint32 id);
     qint32 GetEncoderIndex() const;
 
 signals:
@@ -135,9 +119,6 @@ protected:
     virtual void UpdateToolTips();
     virtual void CreateProperties() = 0;
     virtual void DeleteProperties();
-    virtual qint32 MapActiveStateValue(nVornMCPCD100::AttributeId attr, quint32 index,
-                                       qint32 &value);
-    virtual qint32 MapSafeStateValue(nVornMCPCD100::AttributeId attr, quint32 index, qint32 &value);
     virtual qint32 GetDefaultValue(nVornMCPCD100::AttributeId attr, quint32 index,
                                    nVornMCPCD100::AttributeValue &out);
     virtual qint32 GetResetValue(nVornMCPCD100::AttributeId attr, quint32 index,
@@ -155,18 +136,6 @@ protected:
                               nVornMCPCD100::AttributeValue &out);
     virtual QString GetDisplayUnits();
     virtual QString GetFeedbackUnits();
-    virtual void FillEnumComboBox(nVornMCPCD100::AttributeId attr, quint32 index, const qint32 *ids,
-                                  QComboBox *combo);
-    virtual void FillActiveStateComboBox(nVornMCPCD100::AttributeId stateAttr, quint32 index,
-                                         QComboBox *combo);
-    virtual void FillSafeStateComboBox(nVornMCPCD100::AttributeId safeAttr, quint32 index,
-                                       QComboBox *combo);
-    virtual void OnActiveStateTypeChanged(nVornMCPCD100::AttributeId typeAttr, quint32 index,
-                                          QComboBox *stateCombo, bool reload);
-    virtual void OnSafeStateTypeChanged(nVornMCPCD100::AttributeId typeAttr, quint32 index,
-                                        QComboBox *safeCombo, bool reload);
-    virtual void ShowSafeStatePictures(nVornMCPCD100::AttributeValue safe,
-                                       nVornMCPCD100::AttributeValue state, QWidget *a, QWidget *b);
     virtual bool IsCountsPerUnitPending();
     virtual double GetCountsPerUnit();
     virtual double GetStoredCountsPerUnit();
@@ -176,15 +145,14 @@ protected:
                                   nVornMCPCD100::AttributeValue &value);
     virtual void UpdateWidgetState(nVornMCPCD100::AttributeId attr, quint32 index, QWidget *w,
                                    QWidget *buddy, qint32 mode);
-    virtual void SetAttributeToolTip(nVornMCPCD100::AttributeId attr, QWidget *w, QWidget *buddy);
 
-    // The write path of page slots: each stores nothing while `loading` is set, and the combo
-    // variants nothing for index -1 or an item without data. True when a value was stored.
+    // The write path of page slots (StoreId among them): each stores nothing while `loading` is
+    // set, and the combo variants nothing for index -1 or an item without data. True when a value
+    // was stored.
     bool StoreSelectedId(nVornMCPCD100::AttributeId attr, quint32 index, const QComboBox *combo,
                          int comboIndex);
     bool StoreSelectedReal(nVornMCPCD100::AttributeId attr, quint32 index, const QComboBox *combo,
                            int comboIndex);
-    bool StoreId(nVornMCPCD100::AttributeId attr, quint32 index, qint32 id);
     bool StoreBoolean(nVornMCPCD100::AttributeId attr, quint32 index, bool value);
     bool StoreText(nVornMCPCD100::AttributeId attr, quint32 index, const QString &text);
     // A units text typed into `combo`: stored at once and every page reloaded with the cursor
@@ -193,13 +161,6 @@ protected:
     void EditUnitsText(nVornMCPCD100::AttributeId attr, quint32 index, QComboBox *combo,
                        const QString &text);
 
-    // An I/O line in the drive's own layout: only its active state can be set, its type and its
-    // third setting (filter or safe state) are fixed.
-    bool IsDriveLayout(nVornMCPCD100::AttributeId state, nVornMCPCD100::AttributeId type,
-                       nVornMCPCD100::AttributeId third, quint32 index) const;
-    // Titles `group` "<title> (<name>)" when the database can tell the name, else leaves it.
-    void TitleWithStoredName(QGroupBox *group, const QString &title,
-                             nVornMCPCD100::AttributeId name) const;
     // Shows an embedded picture, or none for an empty path. A label that shows it already is
     // left alone: pages redraw their pictures on every reload.
     static void SetPicture(QLabel *label, const QString &path);
@@ -270,18 +231,16 @@ protected:
 private:
     bool StoreUnlessLoading(nVornMCPCD100::AttributeId attr, quint32 index,
                             const nVornMCPCD100::AttributeValue &value);
-    qint32 MapIoStateValue(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId attr,
-                           quint32 index, qint32 &value);
-    void FillIoStateComboBox(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId stateAttr,
-                             quint32 index, QComboBox *combo);
-    void OnIoTypeChanged(const IoStates::StateKind &kind, nVornMCPCD100::AttributeId typeAttr,
-                         quint32 index, QComboBox *combo, bool reload);
+    void LoadSideBySide(UIProperty *property, const QVector<quint32> &instances);
     UIProperty *PropertyOfAction(const QObject *action) const;
     const UIProperty *PropertyOfWidget(const QObject *widget) const;
     bool IsScaled(nVornMCPCD100::AttributeId attr, quint32 index);
     // The binding's support, read-only answer and items at the index it uses now.
     void ShowInstanceOf(UIProperty *property);
     void UpdateChangeMarks();
+    // What the mark of a pending edit of the binding's setting at `index` tells; empty when
+    // nothing is pending there.
+    QString PendingToolTip(const UIProperty *binding, quint32 index);
     QLabel *CaptionOf(const UIProperty *binding) const;
     // The stored and the pending value of a binding at `index`, as its widget shows them.
     EditTexts ValueTexts(const UIProperty *binding, quint32 index,

@@ -67,12 +67,17 @@ bool CVornMotionAxisSettingsBase::ShowsSetting(AttributeId attr) const
 QWidget *CVornMotionAxisSettingsBase::RevealSetting(AttributeId attr, quint32 index)
 {
     // A setting may be bound in several layouts of which one shows: the first that does wins.
-    for (const UIProperty *binding : std::as_const(properties)) {
+    for (UIProperty *binding : std::as_const(properties)) {
         if (binding->Attribute() != attr || binding->Widgets().isEmpty())
             continue;
-        ShowSettingAt(binding, index);
-        QWidget *widget = binding->Widgets().constFirst();
-        if (widget->isVisibleTo(this)) {
+        QWidget *widget = nullptr;
+        if (binding->InstancesSideBySide()) {
+            widget = binding->TurnTo(index);
+        } else {
+            ShowSettingAt(binding, index);
+            widget = binding->Widgets().constFirst();
+        }
+        if (widget && widget->isVisibleTo(this)) {
             widget->setFocus(Qt::OtherFocusReason);
             return widget;
         }
@@ -102,7 +107,7 @@ void CVornMotionAxisSettingsBase::AddSettingsTo(CVornMotionSettingIndex &index, 
 
 QVector<quint32> CVornMotionAxisSettingsBase::Instances(const UIProperty *binding) const
 {
-    return {IndexOf(binding)};
+    return binding->InstancesSideBySide().value_or(QVector<quint32>{IndexOf(binding)});
 }
 
 bool CVornMotionAxisSettingsBase::CanShow(const UIProperty *binding, quint32 index) const
@@ -163,20 +168,20 @@ void CVornMotionAxisSettingsBase::AttachSections(CVornMotionSectionTable &sectio
 
 void CVornMotionAxisSettingsBase::UpdateChangeMarks()
 {
+    // The places of a widget that shows instances side by side hold their marks themselves.
+    for (UIProperty *binding : std::as_const(properties)) {
+        const std::optional<QVector<quint32>> instances = binding->InstancesSideBySide();
+        for (const quint32 index : instances.value_or(QVector<quint32>()))
+            binding->MarkPendingAt(index, PendingToolTip(binding, index));
+    }
     if (changeList->Count() == 0 && changeMarks->IsEmpty())
         return;
     for (const UIProperty *binding : std::as_const(properties)) {
-        const quint32 index = IndexOf(binding);
-        const std::optional<CVornMotionChangeList::PendingEdit> edit
-            = changeList->PendingEditOf(binding->Attribute(), index);
-        if (!edit)
+        const QString toolTip = binding->InstancesSideBySide()
+                                    ? QString()
+                                    : PendingToolTip(binding, IndexOf(binding));
+        if (toolTip.isEmpty())
             continue;
-        const EditTexts texts = ValueTexts(binding, index, *edit);
-        const QString line = tr("Stored: %1  Pending: %2").arg(texts.stored, texts.pending);
-        const QString description = GetDictionaryDescription(binding->Attribute());
-        const QString toolTip = EscapedToolTip(
-            description.isEmpty() ? line
-                                  : line + QStringLiteral("\n\n") + WrapToolTipText(description));
         QLabel *caption = CaptionOf(binding);
         if (caption)
             changeMarks->Mark(caption, toolTip, true);
@@ -184,6 +189,20 @@ void CVornMotionAxisSettingsBase::UpdateChangeMarks()
             changeMarks->Mark(widget, toolTip, !caption);
     }
     changeMarks->Apply();
+}
+
+QString CVornMotionAxisSettingsBase::PendingToolTip(const UIProperty *binding, quint32 index)
+{
+    const std::optional<CVornMotionChangeList::PendingEdit> edit
+        = changeList->PendingEditOf(binding->Attribute(), index);
+    if (!edit)
+        return QString();
+    const EditTexts texts = ValueTexts(binding, index, *edit);
+    const QString line = tr("Stored: %1  Pending: %2").arg(texts.stored, texts.pending);
+    const QString description = GetDictionaryDescription(binding->Attribute());
+    return EscapedToolTip(description.isEmpty()
+                              ? line
+                              : line + QStringLiteral("\n\n") + WrapToolTipText(description));
 }
 
 // A caption the page words itself is no part of the binding; the form names it as buddy.

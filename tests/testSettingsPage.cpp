@@ -1,6 +1,5 @@
 #include "testSettingsPage.h"
 
-#include "properties/uiPropertyActiveStateComboBox.h"
 #include "properties/uiPropertyCheckbox.h"
 #include "properties/uiPropertyDoubleComboBox.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
@@ -8,7 +7,6 @@
 #include "properties/uiPropertyIntegerComboBox.h"
 #include "properties/uiPropertyIntegerSpinBox.h"
 #include "properties/uiPropertyRadioButton.h"
-#include "properties/uiPropertySafeStateComboBox.h"
 
 namespace {
 const qint32 feedbackIds[] = {0xA300BE, 0xA3006D, 0xA3006E, 0xA3006F, 0};
@@ -42,27 +40,16 @@ void TestSettingsPage::CreateProperties()
                                             ui.tstSettle));
     AddProperty(new UIPropertyRadioButton(InputState, ui.tstActiveLow, 0, QString(),
                                           ui.tstActiveHigh));
-    AddProperty(new UIPropertyIntegerComboBox(OutputType, ui.tstLabelOutputType, outputTypeIds,
-                                              0, QString(), ui.tstOutputType));
-    AddProperty(new UIPropertyActiveStateComboBox(OutputState, ui.tstLabelOutputState, 0,
-                                                  QString(), ui.tstOutputState));
-    AddProperty(new UIPropertySafeStateComboBox(SafeState, ui.tstLabelSafeState, 0, QString(),
-                                                ui.tstSafeState));
+    output = AddIoLine({this,
+                        {OutputType, OutputState, SafeState, SafeState, 0, UIProperty::FixedIndex},
+                        {ui.tstOutputType, ui.tstLabelOutputType, ui.tstOutputState,
+                         ui.tstLabelOutputState, nullptr, nullptr, ui.tstSafeState,
+                         ui.tstLabelSafeState, ui.tstOutputPicture, ui.tstActive, ui.tstInactive,
+                         ui.tstSafePictureA, ui.tstSafePictureB, nullptr, nullptr, QString(),
+                         QString()}},
+                       outputTypeIds);
     AddProperty(new UIPropertyEditComboBox(EncoderUnits, ui.tstLabelUnits,
                                            UIProperty::InstanceIndex, QString(), ui.tstUnits));
-}
-
-void TestSettingsPage::LoadProperties()
-{
-    CVornMotionAxisSettingsBase::LoadProperties();
-    UpdateOutputPicture();
-}
-
-void TestSettingsPage::UpdateOutputPicture()
-{
-    UpdateActiveStatePicture({ui.tstOutputPicture, ui.tstActive, ui.tstSafePictureA,
-                              ui.tstSafePictureB, 0, OutputState, SafeState, 0, OutputType, 1},
-                             ui.tstInactive);
 }
 
 void TestSettingsPage::on_tstMotorOff_toggled(bool checked)
@@ -87,24 +74,17 @@ void TestSettingsPage::on_tstActiveHigh_toggled(bool checked)
 
 void TestSettingsPage::on_tstOutputType_currentIndexChanged(int index)
 {
-    if (changeList->loading)
-        return;
-    StoreSelectedId(OutputType, 0, ui.tstOutputType, index);
-    OnActiveStateTypeChanged(OutputType, 0, ui.tstOutputState, false);
-    OnSafeStateTypeChanged(OutputType, 0, ui.tstSafeState, false);
-    UpdateOutputPicture();
+    output->StoreType(index);
 }
 
 void TestSettingsPage::on_tstOutputState_currentIndexChanged(int index)
 {
-    StoreSelectedId(OutputState, 0, ui.tstOutputState, index);
-    UpdateOutputPicture();
+    output->StoreActiveState(ui.tstOutputState, index);
 }
 
 void TestSettingsPage::on_tstSafeState_currentIndexChanged(int index)
 {
-    StoreSelectedId(SafeState, 0, ui.tstSafeState, index);
-    UpdateOutputPicture();
+    output->StoreSafeState(index);
 }
 
 void TestSettingsPage::on_tstUnits_editTextChanged(const QString &text)

@@ -1,12 +1,14 @@
 #ifndef VORNAC_TESTS_TESTSETTINGSPAGE_H
 #define VORNAC_TESTS_TESTSETTINGSPAGE_H
 
+#include "ioLine.h"
 #include "settingsBase.h"
 
 #include "ui_testSettingsPage.h"
 
 // A page as the product's pages are written: a form, a binding table and a few slots. It binds
-// one widget of every binding kind.
+// one widget of every kind of binding that shows one instance, the I/O states through an output
+// line; the table column is the Digital I/O page's.
 class TestSettingsPage : public CVornMotionAxisSettingsBase
 {
     Q_OBJECT
@@ -32,9 +34,8 @@ public:
                      CVornMotionChangeList *changeList, CVornMotionAxisSettings *dialog,
                      QWidget *parent);
 
-    void LoadProperties() override;
-
     using CVornMotionAxisSettingsBase::GetDisplayUnits;
+    using CVornMotionAxisSettingsBase::LoadProperties;
     using CVornMotionAxisSettingsBase::InstanceAt;
 
     Ui::TestSettingsPageClass ui;
@@ -53,7 +54,7 @@ protected:
     void CreateProperties() override;
 
 private:
-    void UpdateOutputPicture();
+    CVornMotionIoLine *output = nullptr;
 };
 
 #endif

@@ -246,7 +246,8 @@ void TestChangeReview::instancesAreNamedAndOpened()
     QCOMPARE(review.dialog->focusWidget(), review.Find<QWidget>(edited.constData()));
 }
 
-// The mapping column is a table, not a bound widget: its edits are listed and opened all the same.
+// The mapping column is bound cell by cell: an edit marks its cell alone, is listed under its
+// line, opens its row, and a revert clears the mark.
 void TestChangeReview::mappingEditNamesItsLineAndOpensIt()
 {
     QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
@@ -266,6 +267,12 @@ void TestChangeReview::mappingEditNamesItsLineAndOpensIt()
     QCoreApplication::processEvents();
     QCOMPARE(review.Rows(), 1);
     QCOMPARE(review.Row(0), QStringList({"Input Mapping", line, stored, pending}));
+    const QTableWidgetItem *cell = table->item(4, 1);
+    const QString description = table->item(3, 1)->toolTip();
+    QVERIFY(cell->font().bold() && !table->item(3, 1)->font().bold());
+    QVERIFY(cell->toolTip().startsWith(
+        QStringLiteral("Stored: %1  Pending: %2\n\n").arg(stored, pending)));
+    QVERIFY(cell->toolTip().endsWith(description));
 
     table->setCurrentCell(0, 0);
     review.Open("gmodeSetup");
@@ -279,6 +286,8 @@ void TestChangeReview::mappingEditNamesItsLineAndOpensIt()
     review.Find<QPushButton>("revertChangeButton")->click();
     QCOMPARE(table->item(4, 1)->text(), stored);
     QCOMPARE(review.Rows(), 0);
+    QVERIFY(!cell->font().bold());
+    QCOMPARE(cell->toolTip(), description);
 }
 
 void TestChangeReview::revertedEditIsGoneAndApplyWritesTheRestInListOrder()

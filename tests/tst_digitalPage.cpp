@@ -92,6 +92,10 @@ void TestDigitalPage::linesAndLayouts()
     QCOMPARE(page.Table()->item(8, 0)->text(), QStringLiteral("DO1 (J6-1)"));
     QCOMPARE(page.Mapping(0), QStringLiteral("Forward Limit"));
     QCOMPARE(page.Mapping(8), QStringLiteral("Brake"));
+    // The table is named for what its rows set, not after one of the settings it shows.
+    QCOMPARE(AccessibleText(page.Table(), QAccessible::Name),
+             QStringLiteral("Digital I/O Lines: Input Mapping, Output Mapping"));
+    QVERIFY(AccessibleText(page.Table(), QAccessible::Description).startsWith("Choose a line"));
     QCOMPARE(page.Find<QStackedWidget>("DIStack")->currentIndex(), layout);
     QCOMPARE(page.Find<QStackedWidget>("DOStack")->currentIndex(), layout);
 

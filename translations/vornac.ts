@@ -9,7 +9,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+98"/>
         <source>%1, %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -92,19 +92,14 @@
 <context>
     <name>CVornMotionAxisSettingsBase</name>
     <message>
-        <location filename="../source/settingsBaseChanges.cpp" line="+175"/>
+        <location filename="../source/settingsBaseChanges.cpp" line="+201"/>
         <source>Stored: %1  Pending: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+29"/>
         <location line="+7"/>
         <source>(unreadable)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../source/settingsBase.cpp" line="+172"/>
-        <source>%1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -297,22 +292,17 @@
 <context>
     <name>CVornMotionAxisSettingsDigital</name>
     <message>
-        <location filename="../source/pages/digitalPage.cpp" line="+73"/>
+        <location filename="../source/pages/digitalPage.cpp" line="+71"/>
         <source>Duplicate mapping detected!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+152"/>
-        <source>(unreadable)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+63"/>
+        <location line="+161"/>
         <source>Digital I/O Lines: %1, %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-121"/>
         <source>%1 Settings</source>
         <translation type="unfinished"></translation>
     </message>
@@ -445,13 +435,18 @@
 <context>
     <name>CVornMotionAxisSettingsDriveCommand</name>
     <message>
-        <location filename="../source/pages/driveCommandPage.cpp" line="+20"/>
+        <location filename="../source/pages/driveCommandPage.cpp" line="+22"/>
         <source>Positive Torque Limit must be greater than Negative Torque Limit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+38"/>
         <source>Drive Command Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2341,7 +2336,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+110"/>
         <source>On</source>
         <translation type="unfinished"></translation>
     </message>

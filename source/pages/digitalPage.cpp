@@ -1,16 +1,15 @@
 #include "digitalPage.h"
 
-#include "dioMappingDelegate.h"
 #include "displayTexts.h"
 #include "loadingGuard.h"
 #include "properties/uiPropertyDoubleComboBox.h"
-#include "settingIndex.h"
-#include "settingsMain.h"
-#include "valueReader.h"
+#include "properties/uiPropertyEnumColumn.h"
 
 #include <QHeaderView>
 #include <QHash>
 #include <QSignalBlocker>
+
+#include <limits>
 
 using nVornMCPCD100::AttributeId;
 using nVornMCPCD100::AttributeValue;
@@ -30,15 +29,14 @@ struct LineIds
     AttributeId mapping;
     AttributeId activeState;
     AttributeId type;
-    const qint32 *mappings;
     int settingsPage;
 };
 
 const qint32 inputMappings[]
     = {0xA30094, 0xA30095, 0xA30096, 0xA30097, 0xA30098, 0xC20054, 0xC20055, 0xC20056, 0xC20057, 0};
 const qint32 outputMappings[] = {0xA30099, 0xA3009A, 0};
-const LineIds inputIds = {0xA30062, 0xC2008F, 0xA30092, 0xA30063, 0xA30065, inputMappings, 0};
-const LineIds outputIds = {0xA30066, 0xC20090, 0xA30093, 0xA30067, 0xA30069, outputMappings, 1};
+const LineIds inputIds = {0xA30062, 0xC2008F, 0xA30092, 0xA30063, 0xA30065, 0};
+const LineIds outputIds = {0xA30066, 0xC20090, 0xA30093, 0xA30067, 0xA30069, 1};
 const AttributeId inputFilter = 0xA30064;
 const AttributeId outputSafeState = 0xA30068;
 
@@ -77,11 +75,10 @@ const char *const duplicateMessage
 CVornMotionAxisSettingsDigital::CVornMotionAxisSettingsDigital(
     nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
     CVornMotionAxisSettings *dialog, QWidget *parent)
-    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent),
-      delegate(new CVornMotionDIOMappingDelegate(this))
+    : CVornMotionAxisSettingsBase(db, changeList, dialog, parent)
 {
     ui.setupUi(this);
-    ui.dioMappingTable->setItemDelegateForColumn(mappingColumn, delegate);
+    StartInstancesAt(firstLine);
     digitalInputCount = ReadLineCount(inputCount);
     digitalOutputCount = ReadLineCount(outputCount);
     RunConstructionSequence();
@@ -89,16 +86,25 @@ CVornMotionAxisSettingsDigital::CVornMotionAxisSettingsDigital(
     ui.dioMappingTable->setFocus();
 }
 
+// Lines counted from a first line that is no index are none; lines past the last index neither.
 qint32 CVornMotionAxisSettingsDigital::ReadLineCount(AttributeId attr) const
 {
     AttributeValue count = {};
-    if (db->GetAttribute(attr, 0, &count) < 0)
+    if (instanceBase < 0 || db->GetAttribute(attr, 0, &count) < 0)
         return 0;
-    return qBound(0, qint32(count.integerValue), mostLines);
+    const qint64 indices = qint64(std::numeric_limits<qint32>::max()) - instanceBase + 1;
+    return qint32(qBound(qint64(0), qint64(count.integerValue), qMin(qint64(mostLines), indices)));
 }
 
 void CVornMotionAxisSettingsDigital::CreateProperties()
 {
+    QTableWidget *table = ui.dioMappingTable;
+    const auto first = quint32(instanceBase);
+    AddProperty(new UIPropertyEnumColumn(this, inputIds.mapping, inputMappings, table,
+                                         mappingColumn, 0, first, digitalInputCount));
+    AddProperty(new UIPropertyEnumColumn(this, outputIds.mapping, outputMappings, table,
+                                         mappingColumn, digitalInputCount, first,
+                                         digitalOutputCount));
     const int line = UIProperty::InstanceIndex;
     AddProperty(new UIPropertyDoubleComboBox(inputFilter, ui.dioLabelDIFilterFreq, inputFilters,
                                              line, QString(), ui.dioDIFilterFreq));
@@ -136,12 +142,8 @@ void CVornMotionAxisSettingsDigital::InitializeProperties()
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                            | QAbstractItemView::EditKeyPressed);
 
-    StartInstancesAt(firstLine);
-    if (instanceBase < 0)
-        digitalInputCount = digitalOutputCount = 0;
     // An axis without inputs starts on its first output.
     outputSection = digitalInputCount == 0 && digitalOutputCount > 0;
-    delegate->outputRows = outputSection;
     CVornMotionAxisSettingsBase::InitializeProperties();
     BuildTable();
 }
@@ -187,23 +189,6 @@ QVector<quint32> CVornMotionAxisSettingsDigital::LineIndices(bool output) const
     return lines;
 }
 
-// The mappings come first, as the table shows them above the line's settings.
-QVector<CVornMotionAxisSettingsBase::ShownSetting>
-CVornMotionAxisSettingsDigital::ShownSettings() const
-{
-    QVector<ShownSetting> shown;
-    for (const bool output : {false, true}) {
-        ShownSetting mapping;
-        mapping.attribute = IdsOf(output).mapping;
-        mapping.kind = CVornMotionSettingKind::Enumeration;
-        mapping.instances = LineIndices(output);
-        for (const quint32 index : std::as_const(mapping.instances))
-            mapping.instanceNames.append(LineName(output, index));
-        shown.append(mapping);
-    }
-    return shown + CVornMotionAxisSettingsBase::ShownSettings();
-}
-
 void CVornMotionAxisSettingsDigital::ShowSettingAt(const UIProperty *binding, quint32 index)
 {
     const int row = RowOfLine(IsOutputSetting(binding->Attribute()), index);
@@ -211,58 +196,17 @@ void CVornMotionAxisSettingsDigital::ShowSettingAt(const UIProperty *binding, qu
         ui.dioMappingTable->setCurrentCell(row, pinColumn);
 }
 
-std::optional<CVornMotionAxisSettingsBase::EditTexts>
-CVornMotionAxisSettingsDigital::DescribeEdit(const CVornMotionChangeList::PendingEdit &edit)
-{
-    if (edit.id != inputIds.mapping && edit.id != outputIds.mapping)
-        return CVornMotionAxisSettingsBase::DescribeEdit(edit);
-    EditTexts texts;
-    texts.setting = GetDisplayNameOrId(edit.id);
-    texts.instance = LineName(edit.id == outputIds.mapping, edit.index);
-    AttributeValue stored = {};
-    texts.stored = db->GetAttribute(edit.id, edit.index, &stored) >= 0
-                       ? GetDisplayNameOrId(quint32(stored.integerValue))
-                       : tr("(unreadable)");
-    texts.pending = GetDisplayNameOrId(quint32(edit.value.integerValue));
-    return texts;
-}
-
-bool CVornMotionAxisSettingsDigital::ShowsSetting(AttributeId attr) const
-{
-    return attr == inputIds.mapping || attr == outputIds.mapping
-           || CVornMotionAxisSettingsBase::ShowsSetting(attr);
-}
-
 // A line whose function another page configures shows no settings here: its row stands in.
 QWidget *CVornMotionAxisSettingsDigital::RevealSetting(AttributeId attr, quint32 index)
 {
-    const bool mapping = attr == inputIds.mapping || attr == outputIds.mapping;
-    if (!mapping) {
-        if (QWidget *widget = CVornMotionAxisSettingsBase::RevealSetting(attr, index))
-            return widget;
-    }
+    if (QWidget *widget = CVornMotionAxisSettingsBase::RevealSetting(attr, index))
+        return widget;
     const int row = RowOfLine(IsOutputSetting(attr), index);
     if (row < 0)
         return nullptr;
-    ui.dioMappingTable->setCurrentCell(row, mapping ? mappingColumn : pinColumn);
+    ui.dioMappingTable->setCurrentCell(row, pinColumn);
     ui.dioMappingTable->setFocus(Qt::OtherFocusReason);
     return ui.dioMappingTable;
-}
-
-// Each line's mapping is found under its line's name and opens its row.
-void CVornMotionAxisSettingsDigital::AddSettingsTo(CVornMotionSettingIndex &index, int pageId,
-                                                   const QString &area)
-{
-    CVornMotionAxisSettingsBase::AddSettingsTo(index, pageId, area);
-    for (int row = 0; row < ui.dioMappingTable->rowCount(); ++row) {
-        const Line line = LineOfRow(row);
-        const AttributeId mapping = IdsOf(line.output).mapping;
-        if (line.index < 0 || !db->IsAttributeSupported(mapping, quint32(line.index)))
-            continue;
-        index.Add({pageId, area, mapping, quint32(line.index), GetDisplayNameOrId(mapping),
-                   LineName(line.output, quint32(line.index))},
-                  GetDictionaryDescription(mapping));
-    }
 }
 
 void CVornMotionAxisSettingsDigital::RecheckProblems()
@@ -297,54 +241,13 @@ void CVornMotionAxisSettingsDigital::BuildTable()
         auto *pin = new QTableWidgetItem(text);
         pin->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
         table->setItem(row, pinColumn, pin);
-        auto *mapping = new QTableWidgetItem();
-        mapping->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled);
-        table->setItem(row, mappingColumn, mapping);
     }
-    RefreshMappings();
-}
-
-void CVornMotionAxisSettingsDigital::RefreshMappings()
-{
-    const QSignalBlocker blocker(ui.dioMappingTable);
-    const CVornMotionValueReader reader(db, changeList);
-    for (int row = 0; row < ui.dioMappingTable->rowCount(); ++row) {
-        const Line line = LineOfRow(row);
-        AttributeValue mapping = {};
-        const bool readable
-            = reader.ReadValue(IdsOf(line.output).mapping, quint32(line.index), &mapping) >= 0;
-        ShowMapping(row, readable ? std::optional<qint32>(mapping.integerValue) : std::nullopt);
-    }
-}
-
-// A mapping that cannot be read shows nothing and is no function: it conflicts with none.
-void CVornMotionAxisSettingsDigital::ShowMapping(int row, std::optional<qint32> mapping)
-{
-    QTableWidgetItem *cell = ui.dioMappingTable->item(row, mappingColumn);
-    if (!cell)
-        return;
-    const QString text = mapping ? GetDictionaryName(quint32(*mapping)) : QString();
-    if (cell->text() != text)
-        cell->setText(text);
-    const QVariant data = mapping ? QVariant(*mapping) : QVariant();
-    if (cell->data(Qt::UserRole) != data)
-        cell->setData(Qt::UserRole, data);
-}
-
-void CVornMotionAxisSettingsDigital::FillMappingChoices(int row, QComboBox *combo)
-{
-    if (row < 0 || row >= ui.dioMappingTable->rowCount())
-        return;
-    const Line line = LineOfRow(row);
-    const LineIds &ids = IdsOf(line.output);
-    FillEnumComboBox(ids.mapping, quint32(line.index), ids.mappings, combo);
 }
 
 void CVornMotionAxisSettingsDigital::LoadProperties()
 {
     CVornMotionAxisSettingsBase::LoadProperties();
     CVornMotionLoadingGuard loading(changeList);
-    RefreshMappings();
     SelectStackPage();
 }
 
@@ -364,18 +267,14 @@ void CVornMotionAxisSettingsDigital::on_dioMappingTable_currentCellChanged(int c
         return;
     const Line line = LineOfRow(currentRow);
     outputSection = line.output;
-    delegate->outputRows = line.output;
     SelectInstance(UIProperty::InstanceIndex, line.index);
 }
 
-void CVornMotionAxisSettingsDigital::on_dioMappingTable_cellChanged(int row, int column)
+// A mapping edited and stored by its binding: a line given a function of another page shows
+// that page's note at once.
+void CVornMotionAxisSettingsDigital::on_dioMappingTable_cellChanged(int, int column)
 {
-    if (changeList->loading || column != mappingColumn || row != ShownRow())
-        return;
-    const QTableWidgetItem *cell = ui.dioMappingTable->item(row, mappingColumn);
-    bool valid = false;
-    const qint32 mapping = cell ? cell->data(Qt::UserRole).toInt(&valid) : 0;
-    if (!valid || !StoreId(IdsOf(outputSection).mapping, quint32(instanceIndex), mapping))
+    if (changeList->loading || column != mappingColumn)
         return;
     SelectStackPage();
     CheckDuplicates();

@@ -6,12 +6,10 @@
 
 #include "ui_digital.h"
 
-class CVornMotionDIOMappingDelegate;
-
-// The digital input and output lines of the axis: what function each line serves, and for the
-// line shown its type, active state and filter or safe state. A line that another page
-// configures (limits, home, capture, brake) shows a note instead. Two lines mapped to the same
-// function are an open problem.
+// The digital input and output lines of the axis: what function each line serves (a column of
+// the table, one row per line), and for the line shown its type, active state and filter or safe
+// state. A line that another page configures (limits, home, capture, brake) shows a note
+// instead. Two lines mapped to the same function are an open problem.
 class CVornMotionAxisSettingsDigital : public CVornMotionAxisSettingsBase
 {
     Q_OBJECT
@@ -21,8 +19,8 @@ public:
                                    CVornMotionChangeList *changeList,
                                    CVornMotionAxisSettings *dialog, QWidget *parent);
 
-    // The functions the line of `row` accepts, as items of the mapping editor.
-    void FillMappingChoices(int row, QComboBox *combo);
+    QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index) override;
+    void RecheckProblems() override;
 
 private slots:
     void on_dioMappingTable_currentCellChanged(int currentRow, int currentColumn, int previousRow,
@@ -36,14 +34,6 @@ private slots:
     void on_dioDOType_currentIndexChanged(int curIndex);
     void on_dioDIFilterFreq_currentIndexChanged(int curIndex);
     void on_dioDOSafeState_currentIndexChanged(int curIndex);
-
-    // The mapping column is no binding: its edits are described and opened here.
-    std::optional<EditTexts> DescribeEdit(const CVornMotionChangeList::PendingEdit &edit) override;
-    bool ShowsSetting(nVornMCPCD100::AttributeId attr) const override;
-    QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index) override;
-    void RecheckProblems() override;
-    void AddSettingsTo(CVornMotionSettingIndex &index, int pageId, const QString &area) override;
-    QVector<ShownSetting> ShownSettings() const override;
 
 protected:
     void CreateProperties() override;
@@ -70,14 +60,10 @@ private:
     int ShownRow() const;
     qint32 ReadLineCount(nVornMCPCD100::AttributeId attr) const;
     void BuildTable();
-    // Rewrites the mapping column from the settings, changed cells only.
-    void RefreshMappings();
-    void ShowMapping(int row, std::optional<qint32> mapping);
     void SelectStackPage();
     void CheckDuplicates();
 
     Ui::CVornMotionAxisSettingsDigitalClass ui;
-    CVornMotionDIOMappingDelegate *delegate;
     CVornMotionIoLine *input = nullptr;
     CVornMotionIoLine *output = nullptr;
     qint32 digitalInputCount = 0;

@@ -5,6 +5,7 @@
 #include "properties/uiPropertyCheckbox.h"
 #include "properties/uiPropertyDoubleSpinBox.h"
 #include "settingsMain.h"
+#include "valueReader.h"
 
 using nVornMCPCD100::AttributeId;
 
@@ -15,6 +16,7 @@ const AttributeId negativeLimit = 0xA30057;
 const AttributeId inverted = 0xA3003E;
 const AttributeId hasDacScaling = 0xC2009A;
 const AttributeId outputName = 0xC20096;
+const qint32 outputNameCapacity = 257;
 
 const char *const limitOrderMessage
     = QT_TRANSLATE_NOOP("CVornMotionAxisSettingsDriveCommand",
@@ -51,7 +53,11 @@ void CVornMotionAxisSettingsDriveCommand::InitializeProperties()
     const bool scaling = db->IsAttributeSupported(hasDacScaling, 0);
     RestrictBinding(ui.driveCommandScale, scaling);
     ui.units_driveCommandScale->setVisible(scaling);
-    TitleWithStoredName(ui.driveCommandGroupBox, tr("Drive Command Output"), outputName);
+    // The output's name, when the database can tell it, says which of the drive's outputs this is.
+    const std::optional<QString> name = CVornMotionValueReader(db, changeList)
+                                            .ReadStoredString(outputName, 0, outputNameCapacity);
+    if (name)
+        ui.driveCommandGroupBox->setTitle(tr("%1 (%2)").arg(tr("Drive Command Output"), *name));
     ui.driveCommandPicture->setPixmap(LoadPicture(QStringLiteral(":/images/DriveCommand.PNG"),
                                                   ui.driveCommandPicture->devicePixelRatioF()));
     ui.driveCommandPicture->lower();

@@ -126,6 +126,12 @@ void UIProperty::ApplyState()
     }
 }
 
+void UIProperty::FitResetValue(nVornMCPCD100::iMotionConfigurationDatabase *,
+                               CVornMotionChangeList *, quint32,
+                               nVornMCPCD100::AttributeValue &) const
+{
+}
+
 void UIProperty::StoreShownValue(const nVornMCPCD100::AttributeValue &)
 {
 }
@@ -185,6 +191,29 @@ QString UIProperty::ValueText(const nVornMCPCD100::AttributeValue &value, const 
 QVector<QWidget *> UIProperty::Widgets() const
 {
     return widget ? QVector<QWidget *>{widget} : QVector<QWidget *>{};
+}
+
+bool UIProperty::NamesWidgets() const
+{
+    return true;
+}
+
+std::optional<QVector<quint32>> UIProperty::InstancesSideBySide() const
+{
+    return std::nullopt;
+}
+
+void UIProperty::ShowValueAt(quint32, const std::optional<nVornMCPCD100::AttributeValue> &)
+{
+}
+
+void UIProperty::MarkPendingAt(quint32, const QString &)
+{
+}
+
+QWidget *UIProperty::TurnTo(quint32)
+{
+    return nullptr;
 }
 
 QLabel *UIProperty::Caption() const

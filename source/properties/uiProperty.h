@@ -71,6 +71,11 @@ public:
     // Whether the items depend on other values (an I/O state on its line's type): such a binding
     // fills its items again on every load.
     virtual bool ItemsFollowValues() const;
+    // Turns the default that "Reset to Default" shows into the value the widget offers in its
+    // place (an I/O state of the line's other type group into its counterpart).
+    virtual void FitResetValue(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                               CVornMotionChangeList *changeList, quint32 index,
+                               nVornMCPCD100::AttributeValue &value) const;
     // Stores a value just shown by "Reset to Default" through the widget's own edit path, for
     // widgets whose showing does not do so by itself.
     virtual void StoreShownValue(const nVornMCPCD100::AttributeValue &value);
@@ -84,6 +89,23 @@ public:
                               const QString &text) const;
     // Every widget that shows the value.
     virtual QVector<QWidget *> Widgets() const;
+    // Whether the widgets show this setting alone, and so are named and described after it for
+    // screen readers; a table column shares its table with other settings and its page's texts.
+    virtual bool NamesWidgets() const;
+
+    // The instances the widget shows side by side, each in a place of its own (a table column's
+    // rows); nothing for a widget that shows the one at the page's index. The page loads, marks
+    // and turns to each of them through the three operations below instead.
+    virtual std::optional<QVector<quint32>> InstancesSideBySide() const;
+    // Shows the value of `index` as stored or pending, or nothing when it cannot be read.
+    virtual void ShowValueAt(quint32 index,
+                             const std::optional<nVornMCPCD100::AttributeValue> &value);
+    // Marks the place of `index` as holding a pending edit described by `toolTip`; an empty
+    // `toolTip` clears the mark.
+    virtual void MarkPendingAt(quint32 index, const QString &toolTip);
+    // Makes the place of `index` current and returns the widget to focus; null when the widget
+    // has no place for it.
+    virtual QWidget *TurnTo(quint32 index);
     // What the setting holds, which the value kind alone does not tell for enumerations.
     virtual CVornMotionSettingKind HeldKind() const;
     QLabel *Caption() const;

@@ -27,10 +27,23 @@ void UIPropertyIoStateComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDat
 {
     if (!combo)
         return;
+    ComboItems::SetAcceptedIds(db, attribute, index,
+                               kind.choices(GroupOfLine(db, changeList, index)), combo);
+}
+
+void UIPropertyIoStateComboBox::FitResetValue(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                                              CVornMotionChangeList *changeList, quint32 index,
+                                              nVornMCPCD100::AttributeValue &value) const
+{
+    value.integerValue = kind.map(value.integerValue, GroupOfLine(db, changeList, index));
+}
+
+IoStates::Group
+UIPropertyIoStateComboBox::GroupOfLine(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                                       CVornMotionChangeList *changeList, quint32 index) const
+{
     const CVornMotionValueReader reader(db, changeList);
-    const qint32 ioType = reader.ReadInteger(kind.typeOfState(attribute), index);
-    ComboItems::SetAcceptedIds(db, attribute, index, kind.choices(IoStates::GroupOf(ioType)),
-                               combo);
+    return IoStates::GroupOf(reader.ReadInteger(kind.typeOfState(attribute), index));
 }
 
 bool UIPropertyIoStateComboBox::ItemsFollowValues() const

@@ -19,9 +19,16 @@ public:
     void FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,
                    CVornMotionChangeList *changeList, quint32 index) override;
     bool ItemsFollowValues() const override;
+    void FitResetValue(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                       CVornMotionChangeList *changeList, quint32 index,
+                       nVornMCPCD100::AttributeValue &value) const override;
     CVornMotionSettingKind HeldKind() const override;
 
 private:
+    // The type group of the line's type, pending or stored.
+    IoStates::Group GroupOfLine(nVornMCPCD100::iMotionConfigurationDatabase *db,
+                                CVornMotionChangeList *changeList, quint32 index) const;
+
     QComboBox *combo;
     const IoStates::StateKind &kind;
 };
