@@ -49,7 +49,8 @@ void CVornMotionAxisSettingsGeneral::CreateProperties()
     AddProperty(new UIPropertyIntegerComboBox(feedback, ui.genLabelFeedbackType, nullptr, 0,
                                               QString(), ui.genFeedbackType));
     AddProperty(
-        new UIPropertyIntegerSpinBox(watchdogTimeout, nullptr, 0, QString(), ui.genCommTimeout));
+        (new UIPropertyIntegerSpinBox(watchdogTimeout, nullptr, 0, QString(), ui.genCommTimeout))
+            ->ShowUnitsIn(ui.genLabelCommTimeout_2, UIProperty::UnitsSource::FormText));
     AddProperty(new UIPropertyCheckbox(dualLoop, nullptr, 0, QString(), ui.genDualLoopEnabled));
     AddProperty(new UIPropertyIntegerComboBox(stepperLoopMode, ui.genLabelAxisLoopMode, loopModes,
                                               0, QString(), ui.genAxisLoopMode));
