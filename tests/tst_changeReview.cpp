@@ -107,6 +107,7 @@ private slots:
     void refusedCommitKeepsRowsAndMarks();
     void revertingAnInvertedLimitReleasesOk_data();
     void revertingAnInvertedLimitReleasesOk();
+    void afterAnAxisTypeSwitchTheAreaShownDescribesAndOpens();
     void valuesReadAsTheirWidgetsShowThem_data();
     void valuesReadAsTheirWidgetsShowThem();
 
@@ -439,6 +440,44 @@ void TestChangeReview::revertingAnInvertedLimitReleasesOk()
     QVERIFY(!review.Banner()->isVisible());
     QCOMPARE(review.Rows(), revert == "revertChangeButton" ? 1 : 0);
     QCOMPARE(review.Find<CCoercingSpinBox>("mtnSoftwareFwLimitPosition")->value(), 500.0);
+}
+
+// The Position loop page, made while the axis was a servo, stays alive when a stepper hides its
+// button: a setting both show is described and opened by the Stepper, which the axis shows.
+void TestChangeReview::afterAnAxisTypeSwitchTheAreaShownDescribesAndOpens()
+{
+    const quint32 errorLimit = 0xA30059;
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Review review(database);
+    review.Open("gmodePositionLoop");
+    review.Open("gmodeSetup");
+    review.Choose("genAxisType", QStringLiteral("Stepper"));
+    review.Choose("genAxisLoopMode", QStringLiteral("Closed Loop"));
+    QVERIFY(review.Find<QToolButton>("gmodePositionLoop")->isHidden());
+    review.Open("gmodeMultiPurpose");
+    QCOMPARE(review.settings->CurrentPage(), 0xA300D7);
+    auto *sections = review.Find<QTableWidget>("stepperTable");
+    sections->setCurrentCell(TableRows(sections).indexOf(QStringLiteral("Position Error")), 0);
+    review.TypeInto("stepperPELimitCLoop", QStringLiteral("7"));
+    QCOMPARE(double(review.Pending(errorLimit).realValue), 7.0);
+
+    int row = 0;
+    while (row < review.Rows() && (review.Row(row).at(0) != QStringLiteral("Position Error Limit")))
+        ++row;
+    QVERIFY(row < review.Rows());
+    const QAbstractItemModel *model = review.View()->model();
+    QCOMPARE(model->index(row, 0).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("Position Error Limit (Stepper)"));
+    QCOMPARE(review.Row(row).at(3), review.Find<CCoercingSpinBox>("stepperPELimitCLoop")->text()
+                                        + QLatin1Char(' ')
+                                        + review.Find<QLabel>("units_stepperPELimitCLoop")->text());
+
+    review.Open("gmodeSetup");
+    review.ChangesButton()->click();
+    review.ChooseRow(row);
+    QTest::keyClick(review.View(), Qt::Key_Return);
+    QCOMPARE(review.settings->CurrentPage(), 0xA300D7);
+    QCOMPARE(review.dialog->focusWidget(), review.Find<QWidget>("stepperPELimitCLoop"));
 }
 
 void TestChangeReview::valuesReadAsTheirWidgetsShowThem_data()
