@@ -86,6 +86,8 @@ private slots:
     void everyAreaOpensWithoutEdits_data();
     void everyAreaOpensWithoutEdits();
     void reloadRebuildsNoList();
+    void readOnlySettingsStayDisabled_data();
+    void readOnlySettingsStayDisabled();
     void everyInputIsNamedAndTabbedInReadingOrder_data();
     void everyInputIsNamedAndTabbedInReadingOrder();
 
@@ -161,6 +163,53 @@ void TestAllPages::reloadRebuildsNoList()
     emit host.settings->UpdateRequired();
     for (const auto &spy : std::as_const(removals))
         QCOMPARE(spy->count(), 0);
+}
+
+void TestAllPages::readOnlySettingsStayDisabled_data()
+{
+    everyAreaOpensWithoutEdits_data();
+}
+
+// A page's own rule may disable or hide more than the database does, never enable a setting the
+// database lets no one write: on an axis whose every setting is read-only, no setting's widget
+// takes an edit, in any section.
+void TestAllPages::readOnlySettingsStayDisabled()
+{
+    QFETCH(QString, profile);
+    QVERIFY(LoadProfile(database, profile));
+    for (const auto &setting : std::map<CAxisDatabase::Key, AxisSetting>(database.Settings())) {
+        AxisSetting fixed = setting.second;
+        fixed.readOnly = true;
+        database.SetSetting(setting.first.first, setting.first.second, fixed);
+    }
+    HostDialog host(database);
+    host.dialog->show();
+    auto *stack = host.Find<QStackedWidget>("settingsPage");
+    for (QToolButton *button : host.dialog->findChildren<QToolButton *>()) {
+        if (!button->objectName().startsWith(QLatin1String("gmode")) || button->isHidden())
+            continue;
+        button->click();
+        auto *page = qobject_cast<CVornMotionAxisSettingsBase *>(stack->currentWidget());
+        const QHash<const QWidget *, QStringList> settingNames = SettingNames(page, database);
+        QTableWidget *sections = nullptr;
+        for (QTableWidget *table : page->findChildren<QTableWidget *>()) {
+            if (table->isVisible() && (!sections || table->x() < sections->x()))
+                sections = table;
+        }
+        for (int row = 0; row < (sections ? sections->rowCount() : 1); ++row) {
+            if (sections)
+                sections->setCurrentCell(row, 0);
+            for (const QWidget *input : InputsOf(page)) {
+                // A table turns sections and instances; its cells are no bound widget.
+                if (qobject_cast<const QAbstractItemView *>(input))
+                    continue;
+                QVERIFY2(!settingNames.contains(input),
+                         qPrintable(button->objectName() + QLatin1Char(' ') + Describe(input)
+                                    + QStringLiteral(": ")
+                                    + settingNames.value(input).join(QLatin1Char('|'))));
+            }
+        }
+    }
 }
 
 void TestAllPages::everyInputIsNamedAndTabbedInReadingOrder_data()
