@@ -3,10 +3,13 @@
 #include "ioStates.h"
 #include "pendingEditsModel.h"
 #include "settingsBase.h"
+#include "settingsGmode.h"
 #include "valueReader.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QStackedWidget>
 #include <QToolButton>
 
@@ -75,10 +78,85 @@ bool SamePending(const QVector<CVornMotionChangeList::PendingEdit> &left,
         return false;
     for (int each = 0; each < left.size(); ++each) {
         if (left[each].id != right[each].id || left[each].index != right[each].index
-            || std::memcmp(&left[each].value, &right[each].value, sizeof(left[each].value)) != 0)
+            || std::memcmp(&left[each].value, &right[each].value, sizeof(left[each].value)) != 0
+            || left[each].text != right[each].text || left[each].causeId != right[each].causeId)
             return false;
     }
     return true;
+}
+
+// What a person sees of every named widget of the dialog: shown, enabled, marked, its value, its
+// items, its picture, its section; and the rows of the list of changes.
+QStringList Seen(const QDialog *dialog)
+{
+    QStringList seen;
+    for (const QWidget *widget : dialog->findChildren<QWidget *>()) {
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QStringList state = {widget->objectName(),
+                             widget->isVisibleTo(dialog) ? QStringLiteral("shown")
+                                                         : QStringLiteral("hidden"),
+                             widget->isEnabled() ? QString() : QStringLiteral("disabled"),
+                             widget->font().bold() ? QStringLiteral("bold") : QString(),
+                             widget->toolTip(), widget->styleSheet()};
+        if (const auto *box = qobject_cast<const QAbstractSpinBox *>(widget))
+            state << box->text();
+        if (const auto *combo = qobject_cast<const QComboBox *>(widget))
+            state << combo->currentText() << ComboTexts(combo);
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            state << button->text() << QString::number(button->isChecked());
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            const QImage picture = label->pixmap(Qt::ReturnByValue).toImage();
+            state << label->text()
+                  << QString::number(qHashBits(picture.constBits(), size_t(picture.sizeInBytes())));
+        }
+        if (const auto *table = qobject_cast<const QTableWidget *>(widget)) {
+            state << QString::number(table->currentRow());
+            for (int row = 0; row < table->rowCount(); ++row) {
+                for (int column = 0; column < table->columnCount(); ++column) {
+                    const QTableWidgetItem *item = table->item(row, column);
+                    state << (item ? item->text() : QString());
+                }
+            }
+        }
+        if (const auto *stack = qobject_cast<const QStackedWidget *>(widget))
+            state << QString::number(stack->currentIndex());
+        if (const auto *group = qobject_cast<const QGroupBox *>(widget))
+            state << group->title();
+        seen.append(state.join(QLatin1Char('|')));
+    }
+    const QAbstractItemModel *changes
+        = dialog->findChild<QAbstractItemView *>("changesView")->model();
+    for (int row = 0; row < changes->rowCount(); ++row)
+        seen.append(ModelRow(changes, row).join(QLatin1Char('|')));
+    return seen;
+}
+
+// Edits the setting as a person does, to another value, where its widget takes an edit; false
+// where it does not.
+bool EditAsAPerson(QWidget *widget)
+{
+    if (!widget || !widget->isVisible() || !widget->isEnabled())
+        return false;
+    if (auto *box = qobject_cast<CCoercingSpinBox *>(widget)) {
+        box->setFocus();
+        box->findChild<QLineEdit *>()->selectAll();
+        QTest::keyClicks(box->findChild<QLineEdit *>(),
+                         box->textFromValue(box->value() + box->singleStep()));
+        QTest::keyClick(box, Qt::Key_Return);
+        return true;
+    }
+    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        if (combo->isEditable() || combo->count() < 2)
+            return false;
+        combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+        return true;
+    }
+    if (auto *check = qobject_cast<QCheckBox *>(widget)) {
+        check->click();
+        return true;
+    }
+    return false;
 }
 
 // The first item of the type combo whose group differs from the group of the type held.
@@ -113,6 +191,8 @@ private slots:
     void resetCountsPerUnitReloadsEveryPage();
     void derivedStepperDecelerationReadsAndOpensAsItsCause();
     void stepperLoopModeIsABoundSetting();
+    void secondReloadChangesNothing_data();
+    void secondReloadChangesNothing();
 };
 
 void TestLinkedEdits::ioTypeAndStatesRevertTogether_data()
@@ -526,6 +606,62 @@ void TestLinkedEdits::stepperLoopModeIsABoundSetting()
     mode->setCurrentIndex((mode->currentIndex() + 1) % mode->count());
     QVERIFY(dialog.Find<QLabel>("genLabelAxisLoopMode")->font().bold());
     QVERIFY(mode->toolTip().startsWith(QStringLiteral("Stored: ")));
+}
+
+void TestLinkedEdits::secondReloadChangesNothing_data()
+{
+    QTest::addColumn<QString>("profile");
+    const QDir profiles(qEnvironmentVariable("VORNAC_PROFILE_DIR"));
+    for (const QString &profile : profiles.entryList({QStringLiteral("*.json")}))
+        QTest::newRow(qPrintable(profile)) << profile;
+}
+
+// A reload follows from the database and the change list alone: with edits pending on every
+// page, a second reload of every page leaves the change list, the marks and every widget as the
+// first left them.
+void TestLinkedEdits::secondReloadChangesNothing()
+{
+    QFETCH(QString, profile);
+    CAxisDatabase database;
+    QVERIFY(LoadProfile(database, profile));
+    Dialog dialog(database);
+    dialog.dialog->show();
+    QApplication::setActiveWindow(dialog.dialog);
+    auto *navigation = dialog.dialog->findChild<CVornMotionAxisSettingsGMode *>();
+    // The axis type and the loop mode would turn the areas themselves.
+    const QSet<AttributeId> turning = {0xA30001, 0xA30007};
+    QSet<int> edited;
+    for (const CVornMotionAxisSettingsGMode::Area &area : navigation->ShownAreas()) {
+        for (const auto &setting : area.page->ShownSettings()) {
+            if (turning.contains(setting.attribute))
+                continue;
+            // The first instance whose widget takes an edit: a line mapped to a limit shows a note.
+            for (const quint32 index : setting.instances) {
+                const quint32 count = dialog.Changes()->Count();
+                if (EditAsAPerson(
+                        navigation->RevealSettingOn(area.pageId, setting.attribute, index))) {
+                    if (dialog.Changes()->Count() > count)
+                        edited.insert(area.pageId);
+                    break;
+                }
+            }
+        }
+    }
+    QCOMPARE(edited.size(), navigation->ShownAreas().size());
+
+    dialog.ReloadAll();
+    const auto pending = dialog.AllPending();
+    const QStringList seen = Seen(dialog.dialog);
+    dialog.ReloadAll();
+    QVERIFY2(SamePending(pending, dialog.AllPending()), "the second reload stores nothing");
+    const QStringList seenAgain = Seen(dialog.dialog);
+    QStringList changed;
+    for (int line = 0; line < seen.size(); ++line) {
+        if (seenAgain.value(line) != seen[line])
+            changed << seen[line] + QStringLiteral("  ->  ") + seenAgain.value(line);
+    }
+    QVERIFY2(changed.isEmpty() && seenAgain.size() == seen.size(),
+             qPrintable(changed.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestLinkedEdits)
