@@ -30,6 +30,21 @@ inline bool LoadProfile(CAxisDatabase &database, const QString &name)
     return loaded;
 }
 
+// Every profile the host ships, new ones included.
+inline QStringList ShippedProfiles()
+{
+    return QDir(qEnvironmentVariable("VORNAC_PROFILE_DIR"))
+        .entryList({QStringLiteral("*.json")}, QDir::Files);
+}
+
+// One row per shipped profile, named after it, in the column "profile".
+inline void AddShippedProfileRows()
+{
+    QTest::addColumn<QString>("profile");
+    for (const QString &profile : ShippedProfiles())
+        QTest::newRow(qPrintable(profile)) << profile;
+}
+
 // An embedded picture, failing the running test when the resources lack it: two missing pictures
 // would otherwise compare equal as two null ones.
 inline QImage EmbeddedPicture(const QString &name)

@@ -1,6 +1,7 @@
 #include "profileFixture.h"
 #include "displayTexts.h"
 #include "settingsBase.h"
+#include "settingsGmode.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -71,6 +72,17 @@ QHash<const QWidget *, QStringList> SettingNames(CVornMotionAxisSettingsBase *pa
             names[each].append(GetDisplayNameOrId(id));
     }
     return names;
+}
+
+// The table at the left of a page, which chooses its section; null on a page without one.
+QTableWidget *SectionsOf(const QWidget *page)
+{
+    QTableWidget *sections = nullptr;
+    for (QTableWidget *table : page->findChildren<QTableWidget *>()) {
+        if (table->isVisible() && (!sections || table->x() < sections->x()))
+            sections = table;
+    }
+    return sections;
 }
 
 } // namespace
@@ -184,27 +196,20 @@ void TestAllPages::readOnlySettingsStayDisabled()
     }
     HostDialog host(database);
     host.dialog->show();
-    auto *stack = host.Find<QStackedWidget>("settingsPage");
-    for (QToolButton *button : host.dialog->findChildren<QToolButton *>()) {
-        if (!button->objectName().startsWith(QLatin1String("gmode")) || button->isHidden())
-            continue;
-        button->click();
-        auto *page = qobject_cast<CVornMotionAxisSettingsBase *>(stack->currentWidget());
-        const QHash<const QWidget *, QStringList> settingNames = SettingNames(page, database);
-        QTableWidget *sections = nullptr;
-        for (QTableWidget *table : page->findChildren<QTableWidget *>()) {
-            if (table->isVisible() && (!sections || table->x() < sections->x()))
-                sections = table;
-        }
+    auto *navigation = host.dialog->findChild<CVornMotionAxisSettingsGMode *>();
+    for (const CVornMotionAxisSettingsGMode::Area &area : navigation->ShownAreas()) {
+        navigation->ShowPage(area.pageId);
+        const QHash<const QWidget *, QStringList> settingNames = SettingNames(area.page, database);
+        QTableWidget *sections = SectionsOf(area.page);
         for (int row = 0; row < (sections ? sections->rowCount() : 1); ++row) {
             if (sections)
                 sections->setCurrentCell(row, 0);
-            for (const QWidget *input : InputsOf(page)) {
+            for (const QWidget *input : InputsOf(area.page)) {
                 // A table turns sections and instances; its cells are no bound widget.
                 if (qobject_cast<const QAbstractItemView *>(input))
                     continue;
                 QVERIFY2(!settingNames.contains(input),
-                         qPrintable(button->objectName() + QLatin1Char(' ') + Describe(input)
+                         qPrintable(area.name + QLatin1Char(' ') + Describe(input)
                                     + QStringLiteral(": ")
                                     + settingNames.value(input).join(QLatin1Char('|'))));
             }
@@ -234,12 +239,7 @@ void TestAllPages::everyInputIsNamedAndTabbedInReadingOrder()
         button->click();
         auto *page = qobject_cast<CVornMotionAxisSettingsBase *>(stack->currentWidget());
         const QHash<const QWidget *, QStringList> settingNames = SettingNames(page, database);
-        // The table at the left of a page chooses its section.
-        QTableWidget *sections = nullptr;
-        for (QTableWidget *table : page->findChildren<QTableWidget *>()) {
-            if (table->isVisible() && (!sections || table->x() < sections->x()))
-                sections = table;
-        }
+        QTableWidget *sections = SectionsOf(page);
         if (sections)
             sections->setCurrentCell(0, 0);
         for (int row = 0; row < (sections ? sections->rowCount() : 1); ++row) {

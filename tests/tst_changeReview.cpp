@@ -482,10 +482,7 @@ void TestChangeReview::afterAnAxisTypeSwitchTheAreaShownDescribesAndOpens()
 
 void TestChangeReview::valuesReadAsTheirWidgetsShowThem_data()
 {
-    QTest::addColumn<QString>("profile");
-    const QDir profiles(qEnvironmentVariable("VORNAC_PROFILE_DIR"));
-    for (const QString &profile : profiles.entryList({QStringLiteral("*.json")}))
-        QTest::newRow(qPrintable(profile)) << profile;
+    AddShippedProfileRows();
 }
 
 // Every number and choice of every area, pending unchanged: its mark's tool tip and the page's

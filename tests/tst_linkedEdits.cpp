@@ -610,10 +610,7 @@ void TestLinkedEdits::stepperLoopModeIsABoundSetting()
 
 void TestLinkedEdits::secondReloadChangesNothing_data()
 {
-    QTest::addColumn<QString>("profile");
-    const QDir profiles(qEnvironmentVariable("VORNAC_PROFILE_DIR"));
-    for (const QString &profile : profiles.entryList({QStringLiteral("*.json")}))
-        QTest::newRow(qPrintable(profile)) << profile;
+    AddShippedProfileRows();
 }
 
 // A reload follows from the database and the change list alone: with edits pending on every

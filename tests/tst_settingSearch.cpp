@@ -139,8 +139,7 @@ void TestSettingSearch::everyResultOpensAVisibleWidget_data()
     // Among them: the unlisted system profile constraints (drive loop), an open-loop stepper
     // without feedback (no position error, no correction), a closed-loop one (its own error
     // layout).
-    const QDir profiles(qEnvironmentVariable("VORNAC_PROFILE_DIR"));
-    for (const QString &profile : profiles.entryList({QStringLiteral("*.json")}))
+    for (const QString &profile : ShippedProfiles())
         QTest::newRow(qPrintable(profile)) << profile << 0u << 0u << 0;
     // The DAC coefficient without the flag that offers its scaling.
     QTest::newRow("drive command, 0xC2009A unsupported")
