@@ -8,8 +8,6 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QStackedWidget>
 #include <QToolButton>
 
@@ -83,80 +81,6 @@ bool SamePending(const QVector<CVornMotionChangeList::PendingEdit> &left,
             return false;
     }
     return true;
-}
-
-// What a person sees of every named widget of the dialog: shown, enabled, marked, its value, its
-// items, its picture, its section; and the rows of the list of changes.
-QStringList Seen(const QDialog *dialog)
-{
-    QStringList seen;
-    for (const QWidget *widget : dialog->findChildren<QWidget *>()) {
-        if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
-            continue;
-        QStringList state = {widget->objectName(),
-                             widget->isVisibleTo(dialog) ? QStringLiteral("shown")
-                                                         : QStringLiteral("hidden"),
-                             widget->isEnabled() ? QString() : QStringLiteral("disabled"),
-                             widget->font().bold() ? QStringLiteral("bold") : QString(),
-                             widget->toolTip(), widget->styleSheet()};
-        if (const auto *box = qobject_cast<const QAbstractSpinBox *>(widget))
-            state << box->text();
-        if (const auto *combo = qobject_cast<const QComboBox *>(widget))
-            state << combo->currentText() << ComboTexts(combo);
-        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-            state << button->text() << QString::number(button->isChecked());
-        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
-            const QImage picture = label->pixmap(Qt::ReturnByValue).toImage();
-            state << label->text()
-                  << QString::number(qHashBits(picture.constBits(), size_t(picture.sizeInBytes())));
-        }
-        if (const auto *table = qobject_cast<const QTableWidget *>(widget)) {
-            state << QString::number(table->currentRow());
-            for (int row = 0; row < table->rowCount(); ++row) {
-                for (int column = 0; column < table->columnCount(); ++column) {
-                    const QTableWidgetItem *item = table->item(row, column);
-                    state << (item ? item->text() : QString());
-                }
-            }
-        }
-        if (const auto *stack = qobject_cast<const QStackedWidget *>(widget))
-            state << QString::number(stack->currentIndex());
-        if (const auto *group = qobject_cast<const QGroupBox *>(widget))
-            state << group->title();
-        seen.append(state.join(QLatin1Char('|')));
-    }
-    const QAbstractItemModel *changes
-        = dialog->findChild<QAbstractItemView *>("changesView")->model();
-    for (int row = 0; row < changes->rowCount(); ++row)
-        seen.append(ModelRow(changes, row).join(QLatin1Char('|')));
-    return seen;
-}
-
-// Edits the setting as a person does, to another value, where its widget takes an edit; false
-// where it does not.
-bool EditAsAPerson(QWidget *widget)
-{
-    if (!widget || !widget->isVisible() || !widget->isEnabled())
-        return false;
-    if (auto *box = qobject_cast<CCoercingSpinBox *>(widget)) {
-        box->setFocus();
-        box->findChild<QLineEdit *>()->selectAll();
-        QTest::keyClicks(box->findChild<QLineEdit *>(),
-                         box->textFromValue(box->value() + box->singleStep()));
-        QTest::keyClick(box, Qt::Key_Return);
-        return true;
-    }
-    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-        if (combo->isEditable() || combo->count() < 2)
-            return false;
-        combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
-        return true;
-    }
-    if (auto *check = qobject_cast<QCheckBox *>(widget)) {
-        check->click();
-        return true;
-    }
-    return false;
 }
 
 // The first item of the type combo whose group differs from the group of the type held.
