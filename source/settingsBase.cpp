@@ -271,15 +271,18 @@ void CVornMotionAxisSettingsBase::LoadRanges()
 
 void CVornMotionAxisSettingsBase::UpdateUnits()
 {
-    const bool shown
-        = std::any_of(properties.cbegin(), properties.cend(), [](const UIProperty *property) {
-              return property->ShowsUnits();
-          });
-    if (!shown)
-        return;
-    const QString units = GetDisplayUnits();
-    for (UIProperty *property : std::as_const(properties))
-        property->SetUnits(units);
+    // Each kind of units is worked out once, and only when a binding shows it.
+    std::optional<QString> display;
+    std::optional<QString> feedback;
+    for (UIProperty *property : std::as_const(properties)) {
+        if (!property->ShowsUnits())
+            continue;
+        const bool ofFeedback = property->UnitsFrom() == UIProperty::UnitsSource::FeedbackUnits;
+        std::optional<QString> &units = ofFeedback ? feedback : display;
+        if (!units)
+            units = ofFeedback ? GetFeedbackUnits() : GetDisplayUnits();
+        property->SetUnits(*units);
+    }
 }
 
 void CVornMotionAxisSettingsBase::UpdateCaptions()

@@ -242,6 +242,9 @@ private:
     // nothing is pending there.
     QString PendingToolTip(const UIProperty *binding, quint32 index);
     QLabel *CaptionOf(const UIProperty *binding) const;
+    // The binding whose widget words a value of `attr` at `index`: the one the page can show it
+    // with now, else the first; null when none binds it.
+    const UIProperty *WordingBinding(nVornMCPCD100::AttributeId attr, quint32 index) const;
     // The stored and the pending value of a binding at `index`, as its widget shows them.
     EditTexts ValueTexts(const UIProperty *binding, quint32 index,
                          const CVornMotionChangeList::PendingEdit &edit);

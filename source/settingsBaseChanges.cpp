@@ -37,24 +37,31 @@ int StackPageHolding(const QStackedWidget *stack, const QWidget *widget)
 std::optional<CVornMotionAxisSettingsBase::EditTexts>
 CVornMotionAxisSettingsBase::DescribeEdit(const CVornMotionChangeList::PendingEdit &edit)
 {
-    for (const UIProperty *binding : std::as_const(properties)) {
-        if (binding->Attribute() != edit.id)
-            continue;
-        EditTexts texts = ValueTexts(binding, edit.index, edit);
-        texts.setting = GetDisplayNameOrId(edit.id);
-        texts.instance = InstanceName(binding, edit.index);
-        return texts;
-    }
     // A derived setting that no widget shows reads as its cause does, in the same units.
+    const UIProperty *binding = WordingBinding(edit.id, edit.index);
+    if (!binding && edit.IsDerived())
+        binding = WordingBinding(edit.causeId, edit.index);
+    if (!binding)
+        return std::nullopt;
+    EditTexts texts = ValueTexts(binding, edit.index, edit);
+    texts.setting = GetDisplayNameOrId(edit.id);
+    texts.instance = InstanceName(binding, edit.index);
+    return texts;
+}
+
+const UIProperty *CVornMotionAxisSettingsBase::WordingBinding(AttributeId attr, quint32 index) const
+{
+    // A setting bound in several layouts reads as the layout in use shows it.
+    const UIProperty *first = nullptr;
     for (const UIProperty *binding : std::as_const(properties)) {
-        if (!edit.IsDerived() || binding->Attribute() != edit.causeId)
+        if (binding->Attribute() != attr)
             continue;
-        EditTexts texts = ValueTexts(binding, edit.index, edit);
-        texts.setting = GetDisplayNameOrId(edit.id);
-        texts.instance = InstanceName(binding, edit.index);
-        return texts;
+        if (!binding->Widgets().isEmpty() && CanShow(binding, index))
+            return binding;
+        if (!first)
+            first = binding;
     }
-    return std::nullopt;
+    return first;
 }
 
 bool CVornMotionAxisSettingsBase::ShowsSetting(AttributeId attr) const

@@ -16,6 +16,8 @@
 #include <QHash>
 #include <QIcon>
 
+#include <algorithm>
+
 using namespace AxisIds;
 
 namespace {
@@ -228,28 +230,71 @@ QVector<CVornMotionAxisSettingsBase *> CVornMotionAxisSettingsGMode::CreatedPage
     return created;
 }
 
-std::optional<CVornMotionEditTexts>
-CVornMotionAxisSettingsGMode::DescribeEdit(const CVornMotionChangeList::PendingEdit &edit) const
+bool CVornMotionAxisSettingsGMode::IsShownArea(int pageId) const
 {
+    const PageEntry *entry = PageRegistry::Find(pageId);
+    const auto *button
+        = entry ? findChild<QAbstractButton *>(QString::fromLatin1(entry->button)) : nullptr;
+    // A hidden button hides its area; the multi-purpose button stands for one page at a time.
+    return button && !button->isHidden()
+           && (button != ui->gmodeMultiPurpose || pageId == MultiPurposePage());
+}
+
+std::optional<CVornMotionEditTexts>
+CVornMotionAxisSettingsGMode::DescribeEdit(const CVornMotionChangeList::PendingEdit &edit)
+{
+    const auto describe = [&edit](int pageId, CVornMotionAxisSettingsBase *page) {
+        std::optional<CVornMotionEditTexts> texts = page->DescribeEdit(edit);
+        // A name such as "Proportional Gain" stands in more than one area.
+        if (texts)
+            texts->area = GetDictionaryName(PageRegistry::Find(pageId)->toolTipId);
+        return texts;
+    };
+    // The areas the axis shows now word a setting; a page whose area it no longer shows (the
+    // Position loop after a switch to a stepper) only when none of them shows the setting.
+    std::optional<CVornMotionEditTexts> hiddenAreaTexts;
     for (auto page = pages.cbegin(); page != pages.cend(); ++page) {
-        std::optional<CVornMotionEditTexts> texts = page.value()->DescribeEdit(edit);
-        if (texts) {
-            // A name such as "Proportional Gain" stands in more than one area.
-            texts->area = GetDictionaryName(PageRegistry::Find(page.key())->toolTipId);
+        if (!IsShownArea(page.key())) {
+            if (!hiddenAreaTexts)
+                hiddenAreaTexts = describe(page.key(), page.value());
+            continue;
+        }
+        if (std::optional<CVornMotionEditTexts> texts = describe(page.key(), page.value()))
             return texts;
+    }
+    if (!hiddenAreaTexts)
+        return std::nullopt;
+    // A shown area not opened yet may show it: its page is made, as its button would make it.
+    for (const PageEntry *entry = PageRegistry::begin(); entry != PageRegistry::end(); ++entry) {
+        if (pages.contains(entry->pageId) || !IsShownArea(entry->pageId))
+            continue;
+        if (CVornMotionAxisSettingsBase *page = Page(entry->pageId)) {
+            if (std::optional<CVornMotionEditTexts> texts = describe(entry->pageId, page))
+                return texts;
         }
     }
-    return std::nullopt;
+    return hiddenAreaTexts;
 }
 
 QWidget *CVornMotionAxisSettingsGMode::RevealSetting(nVornMCPCD100::AttributeId attr,
                                                      quint32 index)
 {
-    QList<int> order = pages.keys();
-    if (order.removeOne(currentPage))
-        order.prepend(currentPage);
+    // Only an area the axis shows now opens: the page shown first, then the pages made so far,
+    // then the others, made as their buttons would make them.
+    QList<int> order;
+    for (const PageEntry *entry = PageRegistry::begin(); entry != PageRegistry::end(); ++entry) {
+        if (IsShownArea(entry->pageId))
+            order.append(entry->pageId);
+    }
+    const auto rank = [this](int pageId) {
+        return pageId == currentPage ? 0 : pages.contains(pageId) ? 1 : 2;
+    };
+    std::sort(order.begin(), order.end(), [&rank](int left, int right) {
+        return std::make_pair(rank(left), left) < std::make_pair(rank(right), right);
+    });
     for (const int pageId : std::as_const(order)) {
-        if (!pages.value(pageId)->ShowsSetting(attr))
+        CVornMotionAxisSettingsBase *page = Page(pageId);
+        if (!page || !page->ShowsSetting(attr))
             continue;
         if (QWidget *widget = RevealSettingOn(pageId, attr, index))
             return widget;
@@ -276,12 +321,8 @@ void CVornMotionAxisSettingsGMode::IndexSettings(CVornMotionSettingIndex &index)
 QVector<CVornMotionAxisSettingsGMode::Area> CVornMotionAxisSettingsGMode::ShownAreas()
 {
     QVector<Area> areas;
-    const int multiPurposePage = MultiPurposePage();
     for (const PageEntry *entry = PageRegistry::begin(); entry != PageRegistry::end(); ++entry) {
-        const auto *button = findChild<QAbstractButton *>(QString::fromLatin1(entry->button));
-        // The areas a person can open: a hidden button hides its area.
-        if (!button || button->isHidden()
-            || (button == ui->gmodeMultiPurpose && entry->pageId != multiPurposePage))
+        if (!IsShownArea(entry->pageId))
             continue;
         if (CVornMotionAxisSettingsBase *page = Page(entry->pageId))
             areas.append({entry->pageId, GetDictionaryName(entry->toolTipId), page});

@@ -46,12 +46,16 @@ public:
 
     // The pages created so far, in the order of their identifiers.
     QVector<CVornMotionAxisSettingsBase *> CreatedPages() const;
-    // Describes a pending edit as the first created page that shows its setting words it, with
-    // that page's area; nothing when no created page shows it.
+    // Whether the navigation offers the area of `pageId` on this axis now.
+    bool IsShownArea(int pageId) const;
+    // Describes a pending edit as the first created page of an area the axis shows now words it,
+    // with that page's area; a page of an area no longer shown words it only when no shown area
+    // shows the setting. Nothing when no created page shows it.
     std::optional<CVornMotionEditTexts>
-    DescribeEdit(const CVornMotionChangeList::PendingEdit &edit) const;
-    // Opens the created page that shows `attr` (the current page first), turned to `index`, and
-    // focuses the setting's widget; returns the widget, or null when no page shows it.
+    DescribeEdit(const CVornMotionChangeList::PendingEdit &edit);
+    // Opens the page of an area the axis shows now that shows `attr` (the current page first),
+    // turned to `index`, and focuses the setting's widget; returns the widget, or null when no
+    // shown area shows it.
     QWidget *RevealSetting(nVornMCPCD100::AttributeId attr, quint32 index);
     // Opens `pageId` turned to the setting, as RevealSetting does; null when it cannot show it.
     QWidget *RevealSettingOn(int pageId, nVornMCPCD100::AttributeId attr, quint32 index);

@@ -10,12 +10,16 @@
 #include "coercingSpinBox.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -28,6 +32,21 @@ inline bool LoadProfile(CAxisDatabase &database, const QString &name)
     if (!loaded)
         qWarning("%s", qPrintable(error));
     return loaded;
+}
+
+// Every profile the host ships, new ones included.
+inline QStringList ShippedProfiles()
+{
+    return QDir(qEnvironmentVariable("VORNAC_PROFILE_DIR"))
+        .entryList({QStringLiteral("*.json")}, QDir::Files);
+}
+
+// One row per shipped profile, named after it, in the column "profile".
+inline void AddShippedProfileRows()
+{
+    QTest::addColumn<QString>("profile");
+    for (const QString &profile : ShippedProfiles())
+        QTest::newRow(qPrintable(profile)) << profile;
 }
 
 // An embedded picture, failing the running test when the resources lack it: two missing pictures
@@ -83,6 +102,80 @@ inline nVornMCPCD100::AttributeValue PendingValue(const CVornMotionChangeList *c
         qPrintable(QStringLiteral("nothing pending for 0x%1 at %2").arg(id, 0, 16).arg(index)),
         __FILE__, __LINE__);
     return value;
+}
+
+// What a person sees of every named widget of the dialog: shown, enabled, marked, its value, its
+// items, its picture, its section; and the rows of the list of changes.
+inline QStringList Seen(const QDialog *dialog)
+{
+    QStringList seen;
+    for (const QWidget *widget : dialog->findChildren<QWidget *>()) {
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QStringList state = {widget->objectName(),
+                             widget->isVisibleTo(dialog) ? QStringLiteral("shown")
+                                                         : QStringLiteral("hidden"),
+                             widget->isEnabled() ? QString() : QStringLiteral("disabled"),
+                             widget->font().bold() ? QStringLiteral("bold") : QString(),
+                             widget->toolTip(), widget->styleSheet()};
+        if (const auto *box = qobject_cast<const QAbstractSpinBox *>(widget))
+            state << box->text();
+        if (const auto *combo = qobject_cast<const QComboBox *>(widget))
+            state << combo->currentText() << ComboTexts(combo);
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            state << button->text() << QString::number(button->isChecked());
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            const QImage picture = label->pixmap(Qt::ReturnByValue).toImage();
+            state << label->text()
+                  << QString::number(qHashBits(picture.constBits(), size_t(picture.sizeInBytes())));
+        }
+        if (const auto *table = qobject_cast<const QTableWidget *>(widget)) {
+            state << QString::number(table->currentRow());
+            for (int row = 0; row < table->rowCount(); ++row) {
+                for (int column = 0; column < table->columnCount(); ++column) {
+                    const QTableWidgetItem *item = table->item(row, column);
+                    state << (item ? item->text() : QString());
+                }
+            }
+        }
+        if (const auto *stack = qobject_cast<const QStackedWidget *>(widget))
+            state << QString::number(stack->currentIndex());
+        if (const auto *group = qobject_cast<const QGroupBox *>(widget))
+            state << group->title();
+        seen.append(state.join(QLatin1Char('|')));
+    }
+    const QAbstractItemModel *changes
+        = dialog->findChild<QAbstractItemView *>("changesView")->model();
+    for (int row = 0; row < changes->rowCount(); ++row)
+        seen.append(ModelRow(changes, row).join(QLatin1Char('|')));
+    return seen;
+}
+
+// Edits the setting as a person does, to another value, where its widget takes an edit; false
+// where it does not.
+inline bool EditAsAPerson(QWidget *widget)
+{
+    if (!widget || !widget->isVisible() || !widget->isEnabled())
+        return false;
+    if (auto *box = qobject_cast<CCoercingSpinBox *>(widget)) {
+        box->setFocus();
+        box->findChild<QLineEdit *>()->selectAll();
+        QTest::keyClicks(box->findChild<QLineEdit *>(),
+                         box->textFromValue(box->value() + box->singleStep()));
+        QTest::keyClick(box, Qt::Key_Return);
+        return true;
+    }
+    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        if (combo->isEditable() || combo->count() < 2)
+            return false;
+        combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+        return true;
+    }
+    if (auto *check = qobject_cast<QCheckBox *>(widget)) {
+        check->click();
+        return true;
+    }
+    return false;
 }
 
 // A dialog of the module as a host creates it, found again through its widgets' object names.

@@ -1,6 +1,7 @@
 #include "profileFixture.h"
 #include "displayTexts.h"
 #include "settingsBase.h"
+#include "settingsGmode.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -73,6 +74,17 @@ QHash<const QWidget *, QStringList> SettingNames(CVornMotionAxisSettingsBase *pa
     return names;
 }
 
+// The table at the left of a page, which chooses its section; null on a page without one.
+QTableWidget *SectionsOf(const QWidget *page)
+{
+    QTableWidget *sections = nullptr;
+    for (QTableWidget *table : page->findChildren<QTableWidget *>()) {
+        if (table->isVisible() && (!sections || table->x() < sections->x()))
+            sections = table;
+    }
+    return sections;
+}
+
 } // namespace
 
 // Every settings area the navigation offers opens a page on every shipped profile, and opening
@@ -86,6 +98,8 @@ private slots:
     void everyAreaOpensWithoutEdits_data();
     void everyAreaOpensWithoutEdits();
     void reloadRebuildsNoList();
+    void readOnlySettingsStayDisabled_data();
+    void readOnlySettingsStayDisabled();
     void everyInputIsNamedAndTabbedInReadingOrder_data();
     void everyInputIsNamedAndTabbedInReadingOrder();
 
@@ -163,6 +177,46 @@ void TestAllPages::reloadRebuildsNoList()
         QCOMPARE(spy->count(), 0);
 }
 
+void TestAllPages::readOnlySettingsStayDisabled_data()
+{
+    everyAreaOpensWithoutEdits_data();
+}
+
+// A page's own rule may disable or hide more than the database does, never enable a setting the
+// database lets no one write: on an axis whose every setting is read-only, no setting's widget
+// takes an edit, in any section.
+void TestAllPages::readOnlySettingsStayDisabled()
+{
+    QFETCH(QString, profile);
+    QVERIFY(LoadProfile(database, profile));
+    for (const auto &setting : std::map<CAxisDatabase::Key, AxisSetting>(database.Settings())) {
+        AxisSetting fixed = setting.second;
+        fixed.readOnly = true;
+        database.SetSetting(setting.first.first, setting.first.second, fixed);
+    }
+    HostDialog host(database);
+    host.dialog->show();
+    auto *navigation = host.dialog->findChild<CVornMotionAxisSettingsGMode *>();
+    for (const CVornMotionAxisSettingsGMode::Area &area : navigation->ShownAreas()) {
+        navigation->ShowPage(area.pageId);
+        const QHash<const QWidget *, QStringList> settingNames = SettingNames(area.page, database);
+        QTableWidget *sections = SectionsOf(area.page);
+        for (int row = 0; row < (sections ? sections->rowCount() : 1); ++row) {
+            if (sections)
+                sections->setCurrentCell(row, 0);
+            for (const QWidget *input : InputsOf(area.page)) {
+                // A table turns sections and instances; its cells are no bound widget.
+                if (qobject_cast<const QAbstractItemView *>(input))
+                    continue;
+                QVERIFY2(!settingNames.contains(input),
+                         qPrintable(area.name + QLatin1Char(' ') + Describe(input)
+                                    + QStringLiteral(": ")
+                                    + settingNames.value(input).join(QLatin1Char('|'))));
+            }
+        }
+    }
+}
+
 void TestAllPages::everyInputIsNamedAndTabbedInReadingOrder_data()
 {
     everyAreaOpensWithoutEdits_data();
@@ -185,12 +239,7 @@ void TestAllPages::everyInputIsNamedAndTabbedInReadingOrder()
         button->click();
         auto *page = qobject_cast<CVornMotionAxisSettingsBase *>(stack->currentWidget());
         const QHash<const QWidget *, QStringList> settingNames = SettingNames(page, database);
-        // The table at the left of a page chooses its section.
-        QTableWidget *sections = nullptr;
-        for (QTableWidget *table : page->findChildren<QTableWidget *>()) {
-            if (table->isVisible() && (!sections || table->x() < sections->x()))
-                sections = table;
-        }
+        QTableWidget *sections = SectionsOf(page);
         if (sections)
             sections->setCurrentCell(0, 0);
         for (int row = 0; row < (sections ? sections->rowCount() : 1); ++row) {

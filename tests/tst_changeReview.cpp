@@ -1,7 +1,12 @@
 #include "profileFixture.h"
 
+#include "settingsBase.h"
+#include "settingsGmode.h"
+
 #include <QAbstractItemView>
 #include <QStackedWidget>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QToolButton>
 
 namespace {
@@ -55,6 +60,33 @@ struct Review : HostDialog
     }
 };
 
+// The units a page shows beside `widget`: the label of its box that stands right after it on its
+// row and captions nothing. Null when there is none.
+const QLabel *UnitsBeside(const QWidget *widget)
+{
+    const QRect place = widget->geometry();
+    for (const QLabel *label :
+         widget->parentWidget()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!label->isVisible() || label->text().isEmpty() || label->buddy()
+            || !label->pixmap(Qt::ReturnByValue).isNull())
+            continue;
+        const QRect at = label->geometry();
+        if (at.left() >= place.right() - 2 && at.left() <= place.right() + 40
+            && at.center().y() >= place.top() && at.center().y() <= place.bottom())
+            return label;
+    }
+    return nullptr;
+}
+
+// A tool tip as a person reads it.
+QString PlainText(const QString &toolTip)
+{
+    const QString text = Qt::mightBeRichText(toolTip)
+                             ? QTextDocumentFragment::fromHtml(toolTip).toPlainText()
+                             : toolTip;
+    return QString(text).replace(QChar::Nbsp, QLatin1Char(' '));
+}
+
 } // namespace
 
 class TestChangeReview : public QObject
@@ -75,6 +107,9 @@ private slots:
     void refusedCommitKeepsRowsAndMarks();
     void revertingAnInvertedLimitReleasesOk_data();
     void revertingAnInvertedLimitReleasesOk();
+    void afterAnAxisTypeSwitchTheAreaShownDescribesAndOpens();
+    void valuesReadAsTheirWidgetsShowThem_data();
+    void valuesReadAsTheirWidgetsShowThem();
 
 private:
     // An edit of the forward limit (no instance) and one of the second encoder's counts.
@@ -414,6 +449,108 @@ void TestChangeReview::revertingAnInvertedLimitReleasesOk()
     QVERIFY(!review.Banner()->isVisible());
     QCOMPARE(review.Rows(), revert == "revertChangeButton" ? 1 : 0);
     QCOMPARE(review.Find<CCoercingSpinBox>("mtnSoftwareFwLimitPosition")->value(), 500.0);
+}
+
+// The Position loop page, made while the axis was a servo, stays alive when a stepper hides its
+// button: a setting both show is described and opened by the Stepper, which the axis shows.
+void TestChangeReview::afterAnAxisTypeSwitchTheAreaShownDescribesAndOpens()
+{
+    const quint32 errorLimit = 0xA30059;
+    QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    Review review(database);
+    review.Open("gmodePositionLoop");
+    review.Open("gmodeSetup");
+    review.Choose("genAxisType", QStringLiteral("Stepper"));
+    review.Choose("genAxisLoopMode", QStringLiteral("Closed Loop"));
+    QVERIFY(review.Find<QToolButton>("gmodePositionLoop")->isHidden());
+    review.Open("gmodeMultiPurpose");
+    QCOMPARE(review.settings->CurrentPage(), 0xA300D7);
+    auto *sections = review.Find<QTableWidget>("stepperTable");
+    sections->setCurrentCell(TableRows(sections).indexOf(QStringLiteral("Position Error")), 0);
+    review.TypeInto("stepperPELimitCLoop", QStringLiteral("7"));
+    QCOMPARE(double(review.Pending(errorLimit).realValue), 7.0);
+
+    int row = 0;
+    while (row < review.Rows() && (review.Row(row).at(0) != QStringLiteral("Position Error Limit")))
+        ++row;
+    QVERIFY(row < review.Rows());
+    const QAbstractItemModel *model = review.View()->model();
+    QCOMPARE(model->index(row, 0).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("Position Error Limit (Stepper)"));
+    QCOMPARE(review.Row(row).at(3), review.Find<CCoercingSpinBox>("stepperPELimitCLoop")->text()
+                                        + QLatin1Char(' ')
+                                        + review.Find<QLabel>("units_stepperPELimitCLoop")->text());
+
+    review.Open("gmodeSetup");
+    review.ChangesButton()->click();
+    review.ChooseRow(row);
+    QTest::keyClick(review.View(), Qt::Key_Return);
+    QCOMPARE(review.settings->CurrentPage(), 0xA300D7);
+    QCOMPARE(review.dialog->focusWidget(), review.Find<QWidget>("stepperPELimitCLoop"));
+}
+
+void TestChangeReview::valuesReadAsTheirWidgetsShowThem_data()
+{
+    AddShippedProfileRows();
+}
+
+// Every number and choice of every area, pending unchanged: its mark's tool tip and the page's
+// words for the list of changes read as its widget shows it, with the units shown beside it.
+void TestChangeReview::valuesReadAsTheirWidgetsShowThem()
+{
+    QFETCH(QString, profile);
+    CAxisDatabase axis;
+    QVERIFY(LoadProfile(axis, profile));
+    Review review(axis);
+    review.dialog->show();
+    auto *navigation = review.dialog->findChild<CVornMotionAxisSettingsGMode *>();
+    const QVector<CVornMotionAxisSettingsGMode::Area> areas = navigation->ShownAreas();
+    for (const auto &setting : axis.Settings()) {
+        if (setting.second.supported && setting.second.kind != SettingKind::String)
+            review.Changes()->StoreValue(setting.first.first, setting.first.second,
+                                         setting.second.value);
+    }
+    emit review.settings->UpdateRequired();
+
+    QStringList wrong;
+    int checked = 0;
+    for (const CVornMotionAxisSettingsGMode::Area &area : areas) {
+        for (const auto &setting : area.page->ShownSettings()) {
+            for (const quint32 index : setting.instances) {
+                const quint32 id = setting.attribute;
+                if (!review.Changes()->Contains(id, index))
+                    continue;
+                QWidget *widget = navigation->RevealSettingOn(area.pageId, id, index);
+                QString shown;
+                if (const auto *box = qobject_cast<const CCoercingSpinBox *>(widget))
+                    shown = box->text();
+                else if (const auto *combo = qobject_cast<const QComboBox *>(widget))
+                    shown = combo->isEditable() ? QString() : combo->currentText();
+                if (shown.isEmpty())
+                    continue;
+                if (const QLabel *units = UnitsBeside(widget))
+                    shown += QLatin1Char(' ') + units->text();
+                ++checked;
+                const QString where = QStringLiteral("%1 %2 0x%3 [%4]: ")
+                                          .arg(area.name, widget->objectName())
+                                          .arg(id, 0, 16)
+                                          .arg(index);
+                const QString mark = QStringLiteral("Stored: %1  Pending: %1").arg(shown);
+                if (!PlainText(widget->toolTip()).startsWith(mark))
+                    wrong.append(where
+                                 + PlainText(widget->toolTip()).section(QLatin1Char('\n'), 0, 0)
+                                 + QStringLiteral(" for ") + shown);
+                CVornMotionChangeList::PendingEdit edit
+                    = *review.Changes()->PendingEditOf(id, index);
+                const std::optional<CVornMotionEditTexts> texts = area.page->DescribeEdit(edit);
+                if (!texts || texts->pending != shown || texts->stored != shown)
+                    wrong.append(where + (texts ? texts->pending : QStringLiteral("(nothing)"))
+                                 + QStringLiteral(" for ") + shown);
+            }
+        }
+    }
+    QVERIFY(checked > 20);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
 }
 
 QTEST_MAIN(TestChangeReview)

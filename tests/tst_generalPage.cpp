@@ -54,6 +54,7 @@ private slots:
     void closedLoopReplacesFeedbackNone();
     void closedLoopWithoutFirstEncoderTakesTheFirstOffered();
     void unitsTexts();
+    void enableAndActivateGoTogether_data();
     void enableAndActivateGoTogether();
     void choosingStepperRunsTheHostLoopRuleAndRebuildsNavigation();
     void choosingServoChecksTheLoopPeriod();
@@ -138,10 +139,22 @@ void TestGeneralPage::unitsTexts()
     QCOMPARE(host.Find<QLabel>("genLabelVelocityUnits")->text(), QStringLiteral("mm/s"));
 }
 
+void TestGeneralPage::enableAndActivateGoTogether_data()
+{
+    QTest::addColumn<bool>("activateFixed");
+    QTest::newRow("activation settable") << false;
+    // The drive decides the activation: the enable never stores it, or Apply would fail.
+    QTest::newRow("activation read-only") << true;
+}
+
 void TestGeneralPage::enableAndActivateGoTogether()
 {
+    QFETCH(bool, activateFixed);
     CAxisDatabase database;
     QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
+    AxisSetting activation = *database.Setting(activate, 0);
+    activation.readOnly = activateFixed;
+    database.SetSetting(activate, 0, activation);
     HostDialog host(database);
     auto *enable = host.Find<QCheckBox>("genEnabledButton");
     auto *activateBox = host.Find<QCheckBox>("genChkboxActivateAxis");
@@ -149,14 +162,17 @@ void TestGeneralPage::enableAndActivateGoTogether()
 
     enable->setChecked(false);
     QCOMPARE(quint8(host.Pending(enabled).booleanValue), quint8(0));
-    QCOMPARE(quint8(host.Pending(activate).booleanValue), quint8(0));
+    QCOMPARE(host.Changes()->Contains(activate, 0), !activateFixed);
     QVERIFY(!activateBox->isEnabled());
-    QVERIFY(!activateBox->isChecked());
+    QCOMPARE(activateBox->isChecked(), activateFixed);
 
     enable->setChecked(true);
-    QCOMPARE(quint8(host.Pending(activate).booleanValue), quint8(1));
-    QVERIFY(activateBox->isEnabled());
+    QCOMPARE(host.Changes()->Contains(activate, 0), !activateFixed);
+    QCOMPARE(activateBox->isEnabled(), !activateFixed);
     QVERIFY(activateBox->isChecked());
+    host.Button(QDialogButtonBox::Apply)->click();
+    QCOMPARE(host.Changes()->Count(), 0u);
+    QVERIFY(host.Banner()->isHidden());
 }
 
 void TestGeneralPage::choosingStepperRunsTheHostLoopRuleAndRebuildsNavigation()

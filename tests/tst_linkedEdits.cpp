@@ -3,6 +3,7 @@
 #include "ioStates.h"
 #include "pendingEditsModel.h"
 #include "settingsBase.h"
+#include "settingsGmode.h"
 #include "valueReader.h"
 
 #include <QAbstractItemView>
@@ -75,7 +76,8 @@ bool SamePending(const QVector<CVornMotionChangeList::PendingEdit> &left,
         return false;
     for (int each = 0; each < left.size(); ++each) {
         if (left[each].id != right[each].id || left[each].index != right[each].index
-            || std::memcmp(&left[each].value, &right[each].value, sizeof(left[each].value)) != 0)
+            || std::memcmp(&left[each].value, &right[each].value, sizeof(left[each].value)) != 0
+            || left[each].text != right[each].text || left[each].causeId != right[each].causeId)
             return false;
     }
     return true;
@@ -113,6 +115,8 @@ private slots:
     void resetCountsPerUnitReloadsEveryPage();
     void derivedStepperDecelerationReadsAndOpensAsItsCause();
     void stepperLoopModeIsABoundSetting();
+    void secondReloadChangesNothing_data();
+    void secondReloadChangesNothing();
 };
 
 void TestLinkedEdits::ioTypeAndStatesRevertTogether_data()
@@ -526,6 +530,59 @@ void TestLinkedEdits::stepperLoopModeIsABoundSetting()
     mode->setCurrentIndex((mode->currentIndex() + 1) % mode->count());
     QVERIFY(dialog.Find<QLabel>("genLabelAxisLoopMode")->font().bold());
     QVERIFY(mode->toolTip().startsWith(QStringLiteral("Stored: ")));
+}
+
+void TestLinkedEdits::secondReloadChangesNothing_data()
+{
+    AddShippedProfileRows();
+}
+
+// A reload follows from the database and the change list alone: with edits pending on every
+// page, a second reload of every page leaves the change list, the marks and every widget as the
+// first left them.
+void TestLinkedEdits::secondReloadChangesNothing()
+{
+    QFETCH(QString, profile);
+    CAxisDatabase database;
+    QVERIFY(LoadProfile(database, profile));
+    Dialog dialog(database);
+    dialog.dialog->show();
+    QApplication::setActiveWindow(dialog.dialog);
+    auto *navigation = dialog.dialog->findChild<CVornMotionAxisSettingsGMode *>();
+    // The axis type and the loop mode would turn the areas themselves.
+    const QSet<AttributeId> turning = {0xA30001, 0xA30007};
+    QSet<int> edited;
+    for (const CVornMotionAxisSettingsGMode::Area &area : navigation->ShownAreas()) {
+        for (const auto &setting : area.page->ShownSettings()) {
+            if (turning.contains(setting.attribute))
+                continue;
+            // The first instance whose widget takes an edit: a line mapped to a limit shows a note.
+            for (const quint32 index : setting.instances) {
+                const quint32 count = dialog.Changes()->Count();
+                if (EditAsAPerson(
+                        navigation->RevealSettingOn(area.pageId, setting.attribute, index))) {
+                    if (dialog.Changes()->Count() > count)
+                        edited.insert(area.pageId);
+                    break;
+                }
+            }
+        }
+    }
+    QCOMPARE(edited.size(), navigation->ShownAreas().size());
+
+    dialog.ReloadAll();
+    const auto pending = dialog.AllPending();
+    const QStringList seen = Seen(dialog.dialog);
+    dialog.ReloadAll();
+    QVERIFY2(SamePending(pending, dialog.AllPending()), "the second reload stores nothing");
+    const QStringList seenAgain = Seen(dialog.dialog);
+    QStringList changed;
+    for (int line = 0; line < seen.size(); ++line) {
+        if (seenAgain.value(line) != seen[line])
+            changed << seen[line] + QStringLiteral("  ->  ") + seenAgain.value(line);
+    }
+    QVERIFY2(changed.isEmpty() && seenAgain.size() == seen.size(),
+             qPrintable(changed.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestLinkedEdits)

@@ -131,17 +131,46 @@ void TestSettingSearch::foundSettingOpensAtItsInstance()
 void TestSettingSearch::everyResultOpensAVisibleWidget_data()
 {
     QTest::addColumn<QString>("profile");
-    const QDir profiles(qEnvironmentVariable("VORNAC_PROFILE_DIR"));
-    for (const QString &profile : profiles.entryList({QStringLiteral("*.json")}))
-        QTest::newRow(qPrintable(profile)) << profile;
+    // A state no shipped profile has: a setting the database does not support (0 for none), and
+    // an enumerated setting stored with another value (0 for none).
+    QTest::addColumn<quint32>("unsupported");
+    QTest::addColumn<quint32>("changed");
+    QTest::addColumn<qint32>("value");
+    // Among them: the unlisted system profile constraints (drive loop), an open-loop stepper
+    // without feedback (no position error, no correction), a closed-loop one (its own error
+    // layout).
+    for (const QString &profile : ShippedProfiles())
+        QTest::newRow(qPrintable(profile)) << profile << 0u << 0u << 0;
+    // The DAC coefficient without the flag that offers its scaling.
+    QTest::newRow("drive command, 0xC2009A unsupported")
+        << "servoAnalogCommand.json" << 0xC2009Au << 0u << 0;
+    // Open loop with an encoder: the position error shows in its open-loop layout, the
+    // correction does not.
+    QTest::newRow("open-loop stepper with feedback")
+        << "stepper.json" << 0u << 0xA30003u << 0xA3006D;
+    QTest::newRow("closed-loop stepper opened")
+        << "stepperClosedLoop.json" << 0u << 0xA30007u << 0xA30070;
 }
 
 // A result that opens nothing, or a setting the axis never shows, would send a person nowhere.
 void TestSettingSearch::everyResultOpensAVisibleWidget()
 {
     QFETCH(QString, profile);
+    QFETCH(quint32, unsupported);
+    QFETCH(quint32, changed);
+    QFETCH(qint32, value);
     CAxisDatabase axis;
     QVERIFY(LoadProfile(axis, profile));
+    if (unsupported != 0) {
+        AxisSetting absent = *axis.Setting(unsupported, 0);
+        absent.supported = false;
+        axis.SetSetting(unsupported, 0, absent);
+    }
+    if (changed != 0) {
+        AxisSetting setting = *axis.Setting(changed, 0);
+        setting.value.integerValue = value;
+        axis.SetSetting(changed, 0, setting);
+    }
     Search search(axis);
     auto *navigation = search.dialog->findChild<CVornMotionAxisSettingsGMode *>();
     CVornMotionSettingIndex index;

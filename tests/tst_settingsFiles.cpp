@@ -19,13 +19,6 @@ namespace {
 
 const AttributeId errorLimit = 0xA30059;
 
-// Every profile the host ships, new ones included.
-QStringList ShippedProfiles()
-{
-    return QDir(qEnvironmentVariable("VORNAC_PROFILE_DIR"))
-        .entryList({QStringLiteral("*.json")}, QDir::Files);
-}
-
 // "0xA30035[3]=4096": a setting at an index with its value, as the database words it.
 QString Described(const CAxisDatabase &database, AttributeId id, quint32 index,
                   const AttributeValue &value)

@@ -36,15 +36,21 @@ CVornMotionAxisSettingsDriveCommand::CVornMotionAxisSettingsDriveCommand(
 void CVornMotionAxisSettingsDriveCommand::CreateProperties()
 {
     const QString none;
-    AddProperty(new UIPropertyDoubleSpinBox(positiveLimit, ui.label_driveCommandPosTorqLimit,
-                                            nullptr, 0, none, ui.driveCommandPosTorqLimit));
-    AddProperty(new UIPropertyDoubleSpinBox(negativeLimit, ui.label_driveCommandNegTorqLimit,
-                                            nullptr, 0, none, ui.driveCommandNegTorqLimit));
-    AddProperty(new UIPropertyDoubleSpinBox(0xA30058, ui.label_driveCommandTorqOffset, nullptr, 0,
-                                            none, ui.driveCommandTorqOffset));
+    // The output's values read in volts, as the form says beside each.
+    const auto volts = UIProperty::UnitsSource::FormText;
+    AddProperty((new UIPropertyDoubleSpinBox(positiveLimit, ui.label_driveCommandPosTorqLimit,
+                                             nullptr, 0, none, ui.driveCommandPosTorqLimit))
+                    ->ShowUnitsIn(ui.units_driveCommandPosTorqLimit, volts));
+    AddProperty((new UIPropertyDoubleSpinBox(negativeLimit, ui.label_driveCommandNegTorqLimit,
+                                             nullptr, 0, none, ui.driveCommandNegTorqLimit))
+                    ->ShowUnitsIn(ui.units_driveCommandNegTorqLimit, volts));
+    AddProperty((new UIPropertyDoubleSpinBox(0xA30058, ui.label_driveCommandTorqOffset, nullptr, 0,
+                                             none, ui.driveCommandTorqOffset))
+                    ->ShowUnitsIn(ui.units_driveCommandTorqOffset, volts));
     AddProperty(new UIPropertyCheckbox(inverted, nullptr, 0, none, ui.driveCommandDCInverted));
-    AddProperty(new UIPropertyDoubleSpinBox(0xA10064, ui.label_driveCommandScale, nullptr, 0, none,
-                                            ui.driveCommandScale));
+    AddProperty((new UIPropertyDoubleSpinBox(0xA10064, ui.label_driveCommandScale, nullptr, 0, none,
+                                             ui.driveCommandScale))
+                    ->ShowUnitsIn(ui.units_driveCommandScale, volts));
 }
 
 void CVornMotionAxisSettingsDriveCommand::InitializeProperties()
@@ -52,7 +58,6 @@ void CVornMotionAxisSettingsDriveCommand::InitializeProperties()
     CVornMotionAxisSettingsBase::InitializeProperties();
     const bool scaling = db->IsAttributeSupported(hasDacScaling, 0);
     RestrictBinding(ui.driveCommandScale, scaling);
-    ui.units_driveCommandScale->setVisible(scaling);
     // The output's name, when the database can tell it, says which of the drive's outputs this is.
     const std::optional<QString> name = CVornMotionValueReader(db, changeList)
                                             .ReadStoredString(outputName, 0, outputNameCapacity);

@@ -103,8 +103,9 @@ void CVornMotionAxisSettingsEncoder::CreateProperties()
     AddProperty(new UIPropertyDoubleSpinBox(0xA3001C, ui.trjLabelVelocityThreshold,
                                             ui.trjUnitsVelocityThreshold, 0, tr("/s"),
                                             ui.trjVelocityThreshold));
-    AddProperty(new UIPropertyDoubleSpinBox(0xA3001D, ui.trjLabelFilterTime, nullptr, 0, none,
-                                            ui.trjFilterTime));
+    AddProperty((new UIPropertyDoubleSpinBox(0xA3001D, ui.trjLabelFilterTime, nullptr, 0, none,
+                                             ui.trjFilterTime))
+                    ->ShowUnitsIn(ui.trjUnitsFilterTime, UIProperty::UnitsSource::FormText));
     AddProperty(new UIPropertyDoubleSpinBox(0xA3001E, ui.trjLabelFilterDistance,
                                             ui.trjUnitsFilterDistance, 0, none,
                                             ui.trjFilterDistance));

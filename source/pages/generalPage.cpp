@@ -49,7 +49,8 @@ void CVornMotionAxisSettingsGeneral::CreateProperties()
     AddProperty(new UIPropertyIntegerComboBox(feedback, ui.genLabelFeedbackType, nullptr, 0,
                                               QString(), ui.genFeedbackType));
     AddProperty(
-        new UIPropertyIntegerSpinBox(watchdogTimeout, nullptr, 0, QString(), ui.genCommTimeout));
+        (new UIPropertyIntegerSpinBox(watchdogTimeout, nullptr, 0, QString(), ui.genCommTimeout))
+            ->ShowUnitsIn(ui.genLabelCommTimeout_2, UIProperty::UnitsSource::FormText));
     AddProperty(new UIPropertyCheckbox(dualLoop, nullptr, 0, QString(), ui.genDualLoopEnabled));
     AddProperty(new UIPropertyIntegerComboBox(stepperLoopMode, ui.genLabelAxisLoopMode, loopModes,
                                               0, QString(), ui.genAxisLoopMode));
@@ -179,10 +180,14 @@ void CVornMotionAxisSettingsGeneral::on_genEnabledButton_toggled(bool curState)
 {
     if (!StoreBoolean(axisEnabled, 0, curState))
         return;
-    AttributeValue activate = {};
-    if (curState)
-        GetDefaultValue(activateAxis, 0, activate);
-    SetValue(activateAxis, 0, activate);
+    // The activation follows, unless the database lets no one set it: a refused write would
+    // fail the whole commit.
+    if (db->IsAttributeSupported(activateAxis, 0) && !db->IsAttributeReadOnly(activateAxis, 0)) {
+        AttributeValue activate = {};
+        if (curState)
+            GetDefaultValue(activateAxis, 0, activate);
+        SetValue(activateAxis, 0, activate);
+    }
     LoadProperties();
 }
 

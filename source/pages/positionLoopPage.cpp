@@ -69,16 +69,20 @@ void CVornMotionSettingsPositionLoop::CreateProperties()
 {
     const int gainSet = UIProperty::InstanceIndex;
     const QString none;
+    // The drive's gains, the rate and its list read in the units the form gives them.
+    const auto formUnits = UIProperty::UnitsSource::FormText;
     AddProperty(new UIPropertyDoubleSpinBox(0xA30044, ui.label_positionLoopKp, nullptr, gainSet,
                                             none, ui.positionLoopKp));
-    AddProperty(new UIPropertyDoubleSpinBox(0xA30044, ui.label_positionLoopKp_2, nullptr, gainSet,
-                                            none, ui.positionLoopKp_2));
+    AddProperty((new UIPropertyDoubleSpinBox(0xA30044, ui.label_positionLoopKp_2, nullptr, gainSet,
+                                             none, ui.positionLoopKp_2))
+                    ->ShowUnitsIn(ui.units_DriveKp, formUnits));
     AddProperty(new UIPropertyDoubleSpinBox(0xA30045, ui.label_positionLoopKd, nullptr, gainSet,
                                             none, ui.positionLoopKd));
     AddProperty(new UIPropertyDoubleSpinBox(0xA30046, ui.label_positionLoopKi, nullptr, gainSet,
                                             none, ui.positionLoopKi));
-    AddProperty(new UIPropertyDoubleSpinBox(0xA30046, ui.label_positionLoopKi_2, nullptr, gainSet,
-                                            none, ui.positionLoopKi_2));
+    AddProperty((new UIPropertyDoubleSpinBox(0xA30046, ui.label_positionLoopKi_2, nullptr, gainSet,
+                                             none, ui.positionLoopKi_2))
+                    ->ShowUnitsIn(ui.units_DriveKi, formUnits));
     AddProperty(new UIPropertyDoubleSpinBox(0xA30047, ui.label_positionLoopVff, nullptr, gainSet,
                                             none, ui.positionLoopVff));
     AddProperty(new UIPropertyDoubleSpinBox(0xA30047, ui.label_positionLoopVff_2, nullptr, gainSet,
@@ -106,10 +110,12 @@ void CVornMotionSettingsPositionLoop::CreateProperties()
         new UIPropertyCheckbox(multipleGainSets, nullptr, 0, none, ui.positionLoopMultiGainSet));
     AddProperty(new UIPropertyIntegerComboBox(gainUse, ui.label_cntUseGainsWhen, gainUses, gainSet,
                                               none, ui.cntUseGainsWhen));
-    AddProperty(new UIPropertyDoubleComboBox(positionLoopPeriod, ui.label_positionLoopRate, nullptr,
-                                             0, none, ui.positionLoopRate));
-    AddProperty(new UIPropertyDoubleSpinBox(positionLoopPeriod, nullptr, nullptr, 0, none,
-                                            ui.cntTmodeLoopRate));
+    AddProperty((new UIPropertyDoubleComboBox(positionLoopPeriod, ui.label_positionLoopRate,
+                                              nullptr, 0, none, ui.positionLoopRate))
+                    ->ShowUnitsIn(ui.units_positionLoopRate, formUnits));
+    AddProperty((new UIPropertyDoubleSpinBox(positionLoopPeriod, nullptr, nullptr, 0, none,
+                                             ui.cntTmodeLoopRate))
+                    ->ShowUnitsIn(ui.cntUnitsVmodeLoopRate, formUnits));
     AddProperty(new UIPropertyIntegerComboBox(gainSetSelector, ui.label_cntPmodeGainSets, nullptr,
                                               0, none, ui.cntPmodeGainSets));
     AddProperty(new UIPropertyCheckbox(location, nullptr, 0, none, ui.positionLoopRunOnHardware));

@@ -68,10 +68,6 @@ CVornMotionAxisSettingsStepper::CVornMotionAxisSettingsStepper(
 {
     ui.setupUi(this);
     ui.stpLabelStepsPerUnit->setTextFormat(Qt::PlainText);
-    for (QLabel *units : {ui.units_stepperPELimit, ui.units_stepperPELimitCLoop,
-                          ui.units_stpCorrVel, ui.units_stpCorrAcc, ui.units_stpCorrAccJerk,
-                          ui.units_stpCorrDeadband, ui.units_stpCorrMaxCorrLim})
-        units->setTextFormat(Qt::PlainText);
     connect(ui.genMonitorPE, &QAbstractButton::toggled, this, [this](bool checked) {
         on_genMonitorPE_stateChanged(checked ? Qt::Checked : Qt::Unchecked);
     });
@@ -95,28 +91,45 @@ void CVornMotionAxisSettingsStepper::CreateProperties()
     AddProperty(new UIPropertyRadioButton(outputMode, ui.stpOutputModeClkCntClkwise, 0, none,
                                           ui.stpOutputModeStepDirection));
     AddProperty(new UIPropertyEditComboBox(stepperUnits, ui.stpLabelUnits, 0, none, ui.stpUnits));
+    // The correction reads in the display units, its delay in the form's milliseconds.
+    const auto displayUnits = UIProperty::UnitsSource::DisplayUnits;
     const struct
     {
         AttributeId attribute;
         QLabel *caption;
+        QLabel *units;
+        UIProperty::UnitsSource source;
+        const char *suffix;
         CCoercingSpinBox *box;
     } corrections[] = {
-        {0xC20025, ui.label_stpCorrVel, ui.stpCorrVel},
-        {correctionAcceleration, ui.label_stpCorrAcc, ui.stpCorrAcc},
-        {correctionJerk, ui.label_stpCorrAccJerk, ui.stpCorrAccJerk},
-        {0xC2002A, ui.label_stpCorrDeadband, ui.stpCorrDeadband},
-        {0xC2002B, ui.label_stpCorrDelayCorr, ui.stpCorrDelayCorr},
-        {maximumCorrection, ui.label_stpCorrMaxCorrLim, ui.stpCorrMaxCorrLim},
+        {0xC20025, ui.label_stpCorrVel, ui.units_stpCorrVel, displayUnits, QT_TR_NOOP("/s"),
+         ui.stpCorrVel},
+        {correctionAcceleration, ui.label_stpCorrAcc, ui.units_stpCorrAcc, displayUnits,
+         QT_TR_NOOP("/s^2"), ui.stpCorrAcc},
+        {correctionJerk, ui.label_stpCorrAccJerk, ui.units_stpCorrAccJerk, displayUnits,
+         QT_TR_NOOP("/s^3"), ui.stpCorrAccJerk},
+        {0xC2002A, ui.label_stpCorrDeadband, ui.units_stpCorrDeadband, displayUnits, "",
+         ui.stpCorrDeadband},
+        {0xC2002B, ui.label_stpCorrDelayCorr, ui.units_stpCorrDelayCorr,
+         UIProperty::UnitsSource::FormText, "", ui.stpCorrDelayCorr},
+        {maximumCorrection, ui.label_stpCorrMaxCorrLim, ui.units_stpCorrMaxCorrLim, displayUnits,
+         "", ui.stpCorrMaxCorrLim},
     };
     for (const auto &correction : corrections) {
-        AddProperty(new UIPropertyDoubleSpinBox(correction.attribute, correction.caption, nullptr,
-                                                0, none, correction.box));
+        const QString suffix = *correction.suffix ? tr(correction.suffix) : none;
+        AddProperty((new UIPropertyDoubleSpinBox(correction.attribute, correction.caption, nullptr,
+                                                 0, suffix, correction.box))
+                        ->ShowUnitsIn(correction.units, correction.source));
     }
     AddProperty(new UIPropertyCheckbox(enforceErrorLimit, nullptr, 0, none, ui.genMonitorPE));
-    AddProperty(new UIPropertyDoubleSpinBox(positionErrorLimit, ui.genLabelOLoopPELimit, nullptr, 0,
-                                            none, ui.stepperPELimit));
-    AddProperty(new UIPropertyDoubleSpinBox(positionErrorLimit, ui.genLabelOLoopPELimitCLoop,
-                                            nullptr, 0, none, ui.stepperPELimitCLoop));
+    // The position error reads in the units of the feedback that measures it.
+    const auto feedbackUnits = UIProperty::UnitsSource::FeedbackUnits;
+    AddProperty((new UIPropertyDoubleSpinBox(positionErrorLimit, ui.genLabelOLoopPELimit, nullptr,
+                                             0, none, ui.stepperPELimit))
+                    ->ShowUnitsIn(ui.units_stepperPELimit, feedbackUnits));
+    AddProperty((new UIPropertyDoubleSpinBox(positionErrorLimit, ui.genLabelOLoopPELimitCLoop,
+                                             nullptr, 0, none, ui.stepperPELimitCLoop))
+                    ->ShowUnitsIn(ui.units_stepperPELimitCLoop, feedbackUnits));
 }
 
 void CVornMotionAxisSettingsStepper::InitializeProperties()
@@ -174,17 +187,9 @@ void CVornMotionAxisSettingsStepper::EnablePositionErrorLimit()
 
 void CVornMotionAxisSettingsStepper::UpdateUnits()
 {
-    const QString units = GetDisplayUnits();
-    const QString feedbackUnits = GetFeedbackUnits();
+    CVornMotionAxisSettingsBase::UpdateUnits();
     ui.stpLabelStepsPerUnit->setText(
-        GetDictionaryName(stepsPerUnit).replace(QStringLiteral("Unit"), units));
-    ui.units_stepperPELimit->setText(feedbackUnits);
-    ui.units_stepperPELimitCLoop->setText(feedbackUnits);
-    ui.units_stpCorrVel->setText(units + tr("/s"));
-    ui.units_stpCorrAcc->setText(units + tr("/s^2"));
-    ui.units_stpCorrAccJerk->setText(units + tr("/s^3"));
-    ui.units_stpCorrMaxCorrLim->setText(units);
-    ui.units_stpCorrDeadband->setText(units);
+        GetDictionaryName(stepsPerUnit).replace(QStringLiteral("Unit"), GetDisplayUnits()));
 }
 
 void CVornMotionAxisSettingsStepper::ShowOutputModePicture()

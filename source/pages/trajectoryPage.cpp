@@ -44,12 +44,15 @@ CVornMotionAxisSettingsTrajectory::CVornMotionAxisSettingsTrajectory(
 void CVornMotionAxisSettingsTrajectory::CreateProperties()
 {
     const QString none;
-    AddProperty(new UIPropertyDoubleSpinBox(0xA30024, nullptr, nullptr, 0, none,
-                                            ui.trjMvCompleteDelayValue));
+    const auto formUnits = UIProperty::UnitsSource::FormText;
+    AddProperty((new UIPropertyDoubleSpinBox(0xA30024, nullptr, nullptr, 0, none,
+                                             ui.trjMvCompleteDelayValue))
+                    ->ShowUnitsIn(ui.trjUnitsFilterTime_2, formUnits));
     AddProperty(new UIPropertyDoubleSpinBox(0xA30026, nullptr, ui.trjUnitsMvCompleteDeadband, 0,
                                             none, ui.trjMvCompleteDeadbandValue));
-    AddProperty(new UIPropertyDoubleSpinBox(0xA30027, ui.trjLabelMvCompleteMinimumPulse, nullptr, 0,
-                                            none, ui.trjMvCompleteMinimumPulse));
+    AddProperty((new UIPropertyDoubleSpinBox(0xA30027, ui.trjLabelMvCompleteMinimumPulse, nullptr,
+                                             0, none, ui.trjMvCompleteMinimumPulse))
+                    ->ShowUnitsIn(ui.trjUnitsMvCompleteMinimumPulse, formUnits));
     AddProperty(new UIPropertyCheckbox(motorOff, nullptr, 0, none, ui.trjMvCompleteMotorOff));
     AddProperty(new UIPropertyCheckbox(runStop, nullptr, 0, none, ui.trjMvCompleteRunStop));
     AddProperty(new UIPropertyCheckbox(inPosition, nullptr, 0, none, ui.trjMvCompleteInPosition));

@@ -81,10 +81,14 @@ void CVornMotionSettingsVelocityLoop::CreateProperties()
     const int gainSet = UIProperty::InstanceIndex;
     const int filter = UIProperty::SecondaryIndex;
     const QString none;
-    AddProperty(new UIPropertyDoubleSpinBox(0xA3004A, ui.label_velocityLoopKp, nullptr, gainSet,
-                                            tr("/s"), ui.velocityLoopKp));
-    AddProperty(new UIPropertyDoubleSpinBox(0xA3005D, ui.label_velocityLoopKi, nullptr, gainSet,
-                                            none, ui.velocityLoopKi));
+    // Gains, frequencies and the rate read in the units the form gives them.
+    const auto formUnits = UIProperty::UnitsSource::FormText;
+    AddProperty((new UIPropertyDoubleSpinBox(0xA3004A, ui.label_velocityLoopKp, nullptr, gainSet,
+                                             none, ui.velocityLoopKp))
+                    ->ShowUnitsIn(ui.label_velocityLoopKp_2, formUnits));
+    AddProperty((new UIPropertyDoubleSpinBox(0xA3005D, ui.label_velocityLoopKi, nullptr, gainSet,
+                                             none, ui.velocityLoopKi))
+                    ->ShowUnitsIn(ui.label_velocityLoopKp_3, formUnits));
     AddProperty(new UIPropertyDoubleSpinBox(0xC20038, ui.label_velocityLoopPSLim,
                                             ui.units_velocityLoopPSLim, gainSet, tr("/s"),
                                             ui.velocityLoopPSLim));
@@ -97,29 +101,39 @@ void CVornMotionSettingsVelocityLoop::CreateProperties()
     {
         AttributeId attribute;
         QLabel *caption;
+        QLabel *units;
         CCoercingSpinBox *box;
     } filterValues[] = {
-        {biquadIds[0], ui.label_velocityLoopNumFreq, ui.velocityLoopNumFreq},
-        {biquadIds[1], ui.label_velocityLoopDenFreq, ui.velocityLoopDenFreq},
-        {biquadIds[2], ui.label_velocityLoopNumQ, ui.velocityLoopNumQ},
-        {biquadIds[3], ui.label_velocityLoopDenQ, ui.velocityLoopDenQ},
-        {lowPassCorner, ui.label_velocityLoopLowPassCornerFreq, ui.velocityLoopLowPassCornerFreq},
-        {lowPassQ, ui.label_velocityLoopLowPassQ, ui.velocityLoopLowPassQ},
-        {notchFrequency, ui.label_velocityLoopNotchFrequency, ui.velocityLoopNotchFrequency},
-        {notchDepth, ui.label_velocityLoopNotchDepth, ui.velocityLoopNotchDepth},
-        {notchQ, ui.label_velocityLoopNotchQ, ui.velocityLoopNotchQ},
-        {leadLagCenter, ui.label_velocityLoopLeadLagFCenter, ui.velocityLoopLeadLagFCenter},
-        {leadLagGain, ui.label_velocityLoopLeadLagGain, ui.velocityLoopLeadLagGain},
+        {biquadIds[0], ui.label_velocityLoopNumFreq, ui.label_velocityLoopNumFreq_2,
+         ui.velocityLoopNumFreq},
+        {biquadIds[1], ui.label_velocityLoopDenFreq, ui.label_velocityLoopNumFreq_3,
+         ui.velocityLoopDenFreq},
+        {biquadIds[2], ui.label_velocityLoopNumQ, nullptr, ui.velocityLoopNumQ},
+        {biquadIds[3], ui.label_velocityLoopDenQ, nullptr, ui.velocityLoopDenQ},
+        {lowPassCorner, ui.label_velocityLoopLowPassCornerFreq, nullptr,
+         ui.velocityLoopLowPassCornerFreq},
+        {lowPassQ, ui.label_velocityLoopLowPassQ, nullptr, ui.velocityLoopLowPassQ},
+        {notchFrequency, ui.label_velocityLoopNotchFrequency, ui.units_velocityLoopGain_2,
+         ui.velocityLoopNotchFrequency},
+        {notchDepth, ui.label_velocityLoopNotchDepth, ui.units_velocityLoopGain_3,
+         ui.velocityLoopNotchDepth},
+        {notchQ, ui.label_velocityLoopNotchQ, nullptr, ui.velocityLoopNotchQ},
+        {leadLagCenter, ui.label_velocityLoopLeadLagFCenter, nullptr,
+         ui.velocityLoopLeadLagFCenter},
+        {leadLagGain, ui.label_velocityLoopLeadLagGain, ui.units_velocityLoopLeadLagGain,
+         ui.velocityLoopLeadLagGain},
     };
     for (const auto &value : filterValues) {
-        AddProperty(new UIPropertyDoubleSpinBox(value.attribute, value.caption, nullptr, filter,
-                                                none, value.box));
+        AddProperty((new UIPropertyDoubleSpinBox(value.attribute, value.caption, nullptr, filter,
+                                                 none, value.box))
+                        ->ShowUnitsIn(value.units, formUnits));
     }
     AddProperty(new UIPropertyIntegerComboBox(filterType, ui.label_velocityLoopFilterType,
                                               filterTypes, filter, none,
                                               ui.velocityLoopFilterType));
-    AddProperty(new UIPropertyDoubleSpinBox(0xC2005A, ui.label_velocityLoopRate, nullptr, 0, none,
-                                            ui.velocityLoopRate));
+    AddProperty((new UIPropertyDoubleSpinBox(0xC2005A, ui.label_velocityLoopRate, nullptr, 0, none,
+                                             ui.velocityLoopRate))
+                    ->ShowUnitsIn(ui.dummylabel99, formUnits));
 }
 
 void CVornMotionSettingsVelocityLoop::InitializeProperties()

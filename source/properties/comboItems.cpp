@@ -53,16 +53,19 @@ void SelectData(QComboBox *combo, const QVariant &data)
 
 void SelectNearestReal(QComboBox *combo, double value)
 {
+    combo->setCurrentIndex(NearestRealItem(combo, value));
+}
+
+int NearestRealItem(const QComboBox *combo, double value)
+{
     for (int item = 0; item < combo->count(); ++item) {
         double itemValue = 0.0;
         if (RealAt(combo, item, &itemValue)
             && std::fabs(itemValue - value) <= 1e-9 * std::max(std::fabs(itemValue),
-                                                                std::fabs(value))) {
-            combo->setCurrentIndex(item);
-            return;
-        }
+                                                                std::fabs(value)))
+            return item;
     }
-    combo->setCurrentIndex(-1);
+    return -1;
 }
 
 bool IdAt(const QComboBox *combo, int index, qint32 *id)

@@ -38,6 +38,8 @@ void SelectData(QComboBox *combo, const QVariant &data);
 
 // Selects the item whose double datum lies within a relative 1e-9 of `value`; none otherwise.
 void SelectNearestReal(QComboBox *combo, double value);
+// The item SelectNearestReal would select; -1 for none.
+int NearestRealItem(const QComboBox *combo, double value);
 
 // The identifier carried by item `index`; false for index -1 and for items without data.
 bool IdAt(const QComboBox *combo, int index, qint32 *id);

@@ -48,7 +48,7 @@ void UIProperty::SetToolTip(const QString &text)
 
 void UIProperty::SetUnits(const QString &text)
 {
-    if (!unitsLabel)
+    if (!ShowsUnits())
         return;
     unitsLabel->setTextFormat(Qt::PlainText);
     unitsLabel->setText(text + unitsSuffix);
@@ -166,9 +166,21 @@ bool UIProperty::TakesRange() const
     return false;
 }
 
+UIProperty *UIProperty::ShowUnitsIn(QLabel *label, UnitsSource source)
+{
+    unitsLabel = label;
+    unitsSource = source;
+    return this;
+}
+
 bool UIProperty::ShowsUnits() const
 {
-    return unitsLabel != nullptr;
+    return unitsLabel && unitsSource != UnitsSource::FormText;
+}
+
+UIProperty::UnitsSource UIProperty::UnitsFrom() const
+{
+    return unitsSource;
 }
 
 QString UIProperty::ValueText(const nVornMCPCD100::AttributeValue &value, const QString &text) const

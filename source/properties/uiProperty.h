@@ -81,8 +81,20 @@ public:
     virtual void StoreShownValue(const nVornMCPCD100::AttributeValue &value);
     // Whether SetRange uses the limits: the page asks the database for them only then.
     virtual bool TakesRange() const;
-    // Whether SetUnits shows the units: the page works the units out only then.
+    // Where the units shown beside the widget come from.
+    enum class UnitsSource
+    {
+        DisplayUnits,  // the axis's display units, then the suffix
+        FeedbackUnits, // the units of the axis's feedback, then the suffix
+        FormText       // the label's own text: units of their own, such as "ms", "V" or "Hz"
+    };
+    // Declares the label beside the widget that shows the binding's units, and where they come
+    // from. The label shows and hides with the widget, and the review of an edit quotes it after
+    // the value, as the page shows it. Returns the binding, for the page to add.
+    UIProperty *ShowUnitsIn(QLabel *label, UnitsSource source);
+    // Whether SetUnits shows units the page works out: it does so only then.
     bool ShowsUnits() const;
+    UnitsSource UnitsFrom() const;
     // A value as the binding's widget would show it, in display units, with the units shown
     // beside it: for the review of pending edits.
     virtual QString ValueText(const nVornMCPCD100::AttributeValue &value,
@@ -130,6 +142,7 @@ protected:
     QLabel *unitsLabel;
     int indexSource;
     QString unitsSuffix;
+    UnitsSource unitsSource = UnitsSource::DisplayUnits;
     QAction *resetAction = nullptr;
 
 private:

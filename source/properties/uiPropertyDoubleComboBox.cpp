@@ -2,6 +2,7 @@
 
 #include "comboItems.h"
 #include "displayTexts.h"
+#include "uiPropertyDoubleSpinBox.h"
 
 #include <QComboBox>
 
@@ -25,8 +26,17 @@ void UIPropertyDoubleComboBox::ShowValue(const nVornMCPCD100::AttributeValue &va
 QString UIPropertyDoubleComboBox::ValueText(const nVornMCPCD100::AttributeValue &value,
                                             const QString &text) const
 {
-    const QString item = FormatPeriodText(value.realValue, attribute);
-    return item.isEmpty() ? UIProperty::ValueText(value, text) : item;
+    // As the combo shows it: the item the value selects, with the units beside it.
+    const int item = combo ? ComboItems::NearestRealItem(combo, value.realValue) : -1;
+    if (item >= 0)
+        return combo->itemText(item) + UnitsText();
+    const QString period = FormatPeriodText(value.realValue, attribute);
+    if (!period.isEmpty())
+        return period;
+    // A value the list does not offer, in the units of its items.
+    if (UIPropertyDoubleSpinBox::IsShownInMilliseconds(attribute))
+        return QString::number(value.realValue * 1000.0, 'g', 6) + UnitsText();
+    return UIProperty::ValueText(value, text);
 }
 
 void UIPropertyDoubleComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDatabase *db,

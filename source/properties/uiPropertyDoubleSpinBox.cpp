@@ -13,8 +13,9 @@ UIPropertyDoubleSpinBox::UIPropertyDoubleSpinBox(nVornMCPCD100::AttributeId attr
 
 bool UIPropertyDoubleSpinBox::IsShownInMilliseconds(nVornMCPCD100::AttributeId attribute)
 {
+    // The position loop period (0xA3004B) is shown by its page, in milliseconds too.
     return attribute == 0xA3001D || attribute == 0xA30024 || attribute == 0xA30027
-        || attribute == 0xC2005A;
+        || attribute == 0xC2005A || attribute == 0xA3004B;
 }
 
 bool UIPropertyDoubleSpinBox::IsShownByPage() const
