@@ -92,7 +92,7 @@
 <context>
     <name>CVornMotionAxisSettingsBase</name>
     <message>
-        <location filename="../source/settingsBaseChanges.cpp" line="+201"/>
+        <location filename="../source/settingsBaseChanges.cpp" line="+208"/>
         <source>Stored: %1  Pending: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -440,7 +440,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>Drive Command Output</source>
         <translation type="unfinished"></translation>
     </message>
@@ -566,7 +566,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Encoder %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -735,7 +735,7 @@
 <context>
     <name>CVornMotionAxisSettingsGeneral</name>
     <message>
-        <location filename="../source/pages/generalPage.cpp" line="+121"/>
+        <location filename="../source/pages/generalPage.cpp" line="+122"/>
         <source>Units</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1192,17 +1192,17 @@
 <context>
     <name>CVornMotionAxisSettingsStepper</name>
     <message>
-        <location filename="../source/pages/stepperPage.cpp" line="+183"/>
+        <location filename="../source/pages/stepperPage.cpp" line="+105"/>
         <source>/s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>/s^2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>/s^3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1367,7 +1367,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+59"/>
         <location line="+2"/>
         <source>/s</source>
         <translation type="unfinished"></translation>
@@ -2084,7 +2084,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+201"/>
         <source>Rates</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2190,14 +2190,13 @@
 <context>
     <name>CVornMotionSettingsVelocityLoop</name>
     <message>
-        <location filename="../source/pages/velocityLoopPage.cpp" line="+85"/>
-        <location line="+4"/>
+        <location filename="../source/pages/velocityLoopPage.cpp" line="+93"/>
         <location line="+3"/>
         <source>/s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+60"/>
         <source>Anti-Resonance %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2336,7 +2335,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+122"/>
         <source>On</source>
         <translation type="unfinished"></translation>
     </message>
