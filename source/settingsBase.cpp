@@ -194,6 +194,8 @@ void CVornMotionAxisSettingsBase::InitializeProperties()
 
 void CVornMotionAxisSettingsBase::AskDatabaseAgain()
 {
+    // Bindings that share a setting ask about it once.
+    const CVornMotionReadCache::Scope reading(readCache);
     CVornMotionLoadingGuard loading(changeList);
     for (UIProperty *property : std::as_const(properties))
         ShowInstanceOf(property);
