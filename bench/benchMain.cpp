@@ -139,7 +139,7 @@ struct ProfileFigures
     double saveFile = 0;
     double loadFile = 0;
     double loadCallsPerEntry = 0;
-    double pageCallsPerEntry = 0;
+    double loadCallsPerEntryOpened = 0;
 };
 
 class Bench
@@ -214,7 +214,8 @@ private:
     // Saving and loading every setting of every area at every instance, each on a dialog whose
     // pages are not opened yet. The file is loaded onto the axis with every setting at its
     // default, so that it stages all that the axis holds otherwise. The load's database calls are
-    // counted apart from those of creating the pages, which a person opening them costs as well.
+    // counted twice: with the pages it needs still to be created, and onto a dialog whose pages
+    // a person has opened already, which is what staging and reviewing the entries cost.
     void MeasureFiles(CAxisDatabase &database, ProfileFigures &figures) const
     {
         QTemporaryDir folder;
@@ -229,7 +230,7 @@ private:
         QVector<double> saves;
         QVector<double> loads;
         long long calls = 0;
-        long long pageCalls = 0;
+        long long callsOpened = 0;
         for (int repetition = 0; repetition < repetitions; ++repetition) {
             QDialog *dialog = OpenShown(&database);
             QElapsedTimer timer;
@@ -248,9 +249,10 @@ private:
             CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
 
             dialog = OpenShown(&counting);
-            counting.calls = 0;
             dialog->findChild<CVornMotionAxisSettingsGMode *>()->ShownAreas();
-            pageCalls = counting.calls;
+            counting.calls = 0;
+            dialog->findChild<CVornMotionSettingsFileActions *>()->LoadFrom(path);
+            callsOpened = counting.calls;
             CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
         }
         CVornMotionSettingsFile::Contents contents;
@@ -260,8 +262,8 @@ private:
         figures.saveFile = Median(saves);
         figures.loadFile = Median(loads);
         const double entries = std::max(1, figures.fileEntries);
-        figures.loadCallsPerEntry = double(calls - pageCalls) / entries;
-        figures.pageCallsPerEntry = double(pageCalls) / entries;
+        figures.loadCallsPerEntry = double(calls) / entries;
+        figures.loadCallsPerEntryOpened = double(callsOpened) / entries;
     }
 
     void MeasureOpening(CAxisDatabase &database, ProfileFigures &figures) const
@@ -496,10 +498,10 @@ int main(int argc, char *argv[])
         Figure(s.saveFile) + QStringLiteral(" (%1 entries)").arg(s.fileEntries),
         Figure(p.saveFile) + QStringLiteral(" (%1 entries)").arg(p.fileEntries), "<= 50");
     Row("load of a whole axis (settings file)", Figure(s.loadFile), Figure(p.loadFile), "<= 50");
-    Row("database calls per entry in a load", Figure(s.loadCallsPerEntry, 1),
-        Figure(p.loadCallsPerEntry, 1), "<= 4");
-    Row("  and to create the pages not opened", Figure(s.pageCallsPerEntry, 1),
-        Figure(p.pageCallsPerEntry, 1), "");
+    Row("database calls per entry in a load", Figure(s.loadCallsPerEntryOpened, 1),
+        Figure(p.loadCallsPerEntryOpened, 1), "<= 4");
+    Row("  and with creating the pages", Figure(s.loadCallsPerEntry, 1),
+        Figure(p.loadCallsPerEntry, 1), "");
     Row("commit of 10000 entries", Figure(commit), QString(), "<= 10 commit floors");
     Row("commit floor: direct writes", Figure(commitAndFloor.second), QString(), "");
     Row("memory of all pages (MB)", Figure(memory, 1), QString(), "<= 30");
@@ -507,7 +509,7 @@ int main(int argc, char *argv[])
     Targets targets;
     for (const ProfileFigures *figures : {&s, &p}) {
         targets.AtMost("database calls per binding", figures->callsPerBinding, 4);
-        targets.AtMost("database calls per entry in a load", figures->loadCallsPerEntry, 4);
+        targets.AtMost("database calls per entry in a load", figures->loadCallsPerEntryOpened, 4);
     }
     targets.AtMost("memory of all pages (MB)", memory, 30);
     targets.Holds("commit of 10000 entries writes them all", !std::isnan(commit));

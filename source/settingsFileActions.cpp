@@ -20,7 +20,7 @@ using Catalog = CVornMotionSettingsCatalog;
 
 CVornMotionSettingsFileActions::CVornMotionSettingsFileActions(
     QToolButton *button, CVornMotionAxisSettingsGMode *navigation,
-    nVornMCPCD100::iMotionConfigurationDatabase *database, CVornMotionChangeList *changeList,
+    CVornMotionReadCache *database, CVornMotionChangeList *changeList,
     QWidget *dialog, Review review)
     : QObject(dialog)
     , navigation(navigation)
@@ -94,6 +94,8 @@ Catalog CVornMotionSettingsFileActions::ShownSettings(
 
 bool CVornMotionSettingsFileActions::SaveTo(const QString &path)
 {
+    // Creating the pages not opened yet and reading every entry ask much the same questions.
+    const CVornMotionReadCache::Scope reading(*database);
     QHash<int, CVornMotionAxisSettingsBase *> pages;
     const Catalog catalog = ShownSettings(&pages);
     const auto describe = [&pages](const Catalog::Setting &setting, quint32 index,
@@ -135,6 +137,9 @@ bool CVornMotionSettingsFileActions::LoadFrom(const QString &path)
         report->Present(error + QLatin1Char('\n') + tr("Nothing was loaded."), {});
         return false;
     }
+    // A load stages pending edits and writes nothing, so the database answers each question the
+    // pages, the staging and the review ask the same way throughout.
+    const CVornMotionReadCache::Scope reading(*database);
     const CVornMotionSettingsStager::Outcome outcome = Stage(contents);
     if (outcome.staged > 0)
         review();
@@ -196,6 +201,7 @@ CVornMotionSettingsFileActions::Summary(const QString &path,
 
 void CVornMotionSettingsFileActions::ResetToDefaults(bool everyArea)
 {
+    const CVornMotionReadCache::Scope reading(*database);
     QHash<int, CVornMotionAxisSettingsBase *> pages;
     const Catalog catalog = ShownSettings(&pages);
     CVornMotionSettingsStager(database, changeList, catalog)

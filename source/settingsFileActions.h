@@ -1,10 +1,9 @@
 #ifndef VORNAC_SETTINGSFILEACTIONS_H
 #define VORNAC_SETTINGSFILEACTIONS_H
 
+#include "readCache.h"
 #include "settingsCatalog.h"
 #include "settingsStager.h"
-
-#include <vornac/iMotionConfigurationDatabase.h>
 
 #include <QHash>
 #include <QObject>
@@ -30,7 +29,7 @@ public:
     using Review = std::function<void()>;
 
     CVornMotionSettingsFileActions(QToolButton *button, CVornMotionAxisSettingsGMode *navigation,
-                                   nVornMCPCD100::iMotionConfigurationDatabase *database,
+                                   CVornMotionReadCache *database,
                                    CVornMotionChangeList *changeList, QWidget *dialog,
                                    Review review);
 
@@ -53,7 +52,7 @@ private:
     QString Summary(const QString &path, const CVornMotionSettingsStager::Outcome &outcome) const;
 
     CVornMotionAxisSettingsGMode *navigation;
-    nVornMCPCD100::iMotionConfigurationDatabase *database;
+    CVornMotionReadCache *database;
     CVornMotionChangeList *changeList;
     QWidget *dialog;
     Review review;

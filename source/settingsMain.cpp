@@ -62,12 +62,13 @@ QString WriteFailureText(const CVornMotionChangeList::WriteFailure &failure)
 } // namespace
 
 CVornMotionAxisSettings::CVornMotionAxisSettings(
-    nVornMCPCD100::iMotionConfigurationDatabase *database, CVornMotionAxisConfiguration *owner,
+    nVornMCPCD100::iMotionConfigurationDatabase *host, CVornMotionAxisConfiguration *owner,
     CmxProvider *provider)
     : QDialog(nullptr),
       owner(owner),
       ui(new Ui::CVornMotionAxisSettingsClass),
-      database(database),
+      reads(host),
+      database(&reads),
       changeList(nullptr),
       provider(provider)
 {
@@ -169,7 +170,7 @@ void CVornMotionAxisSettings::ConnectSettingsFiles()
     const auto review = [this] {
         ReviewStagedEdits();
     };
-    settingsFiles = new CVornMotionSettingsFileActions(ui->settingsMenuButton, navigation, database,
+    settingsFiles = new CVornMotionSettingsFileActions(ui->settingsMenuButton, navigation, &reads,
                                                        changeList, this, review);
 }
 

@@ -4,6 +4,7 @@
 #include "accessibleComboBox.h"
 #include "changeList.h"
 #include "openProblems.h"
+#include "readCache.h"
 
 #include <vornac/iMotionConfigurationDatabase.h>
 
@@ -93,6 +94,9 @@ private:
 
     CVornMotionAxisConfiguration *owner;
     Ui::CVornMotionAxisSettingsClass *ui;
+    // Every part of the dialog asks the host through this one cache, so a settings file's load
+    // asks each question once, whether a page or the staging asks it.
+    CVornMotionReadCache reads;
     nVornMCPCD100::iMotionConfigurationDatabase *database;
     CVornMotionChangeList *changeList;
     CVornMotionAxisSettingsGMode *navigation = nullptr;

@@ -182,7 +182,7 @@ inline bool EditAsAPerson(QWidget *widget)
 class HostDialog
 {
 public:
-    explicit HostDialog(CAxisDatabase &database)
+    explicit HostDialog(nVornMCPCD100::iMotionConfigurationDatabase &database)
         : dialog(CVornMotionAxisConfiguration::CreateMotionAxisConfigurationDialog(&database,
                                                                                     nullptr)),
           settings(CVornMotionAxisSettings::FromHostPointer(dialog))
