@@ -73,6 +73,14 @@ inline QStringList ComboTexts(const QComboBox *combo)
     return texts;
 }
 
+inline QList<qint32> ComboIds(const QComboBox *combo)
+{
+    QList<qint32> ids;
+    for (int item = 0; item < combo->count(); ++item)
+        ids.append(combo->itemData(item).toInt());
+    return ids;
+}
+
 // The display texts of one row of a list or table model, column by column.
 inline QStringList ModelRow(const QAbstractItemModel *model, int row)
 {

@@ -6,6 +6,8 @@
 
 #include "ui_testSettingsPage.h"
 
+class CAxisDatabase;
+
 // A page as the product's pages are written: a form, a binding table and a few slots. It binds
 // one widget of every kind of binding that shows one instance, the I/O states through an output
 // line; the table column is the Digital I/O page's.
@@ -33,6 +35,9 @@ public:
     TestSettingsPage(nVornMCPCD100::iMotionConfigurationDatabase *db,
                      CVornMotionChangeList *changeList, CVornMotionAxisSettings *dialog,
                      QWidget *parent);
+
+    // A servo axis fed back by its first encoder, with every setting this page binds.
+    static void SetUpServo(CAxisDatabase &database);
 
     using CVornMotionAxisSettingsBase::GetDisplayUnits;
     using CVornMotionAxisSettingsBase::LoadProperties;

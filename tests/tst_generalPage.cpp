@@ -15,14 +15,6 @@ const quint32 loopPeriod = 0xA3004B;
 const quint32 enabled = 0xA30002;
 const quint32 activate = 0xA10069;
 
-QList<qint32> ItemIds(const QComboBox *combo)
-{
-    QList<qint32> ids;
-    for (int item = 0; item < combo->count(); ++item)
-        ids.append(combo->itemData(item).toInt());
-    return ids;
-}
-
 void Choose(QComboBox *combo, qint32 id)
 {
     combo->setCurrentIndex(combo->findData(id));
@@ -70,7 +62,7 @@ void TestGeneralPage::servoHidesLoopModeAndNeverOffersNone()
 
     QVERIFY(!host.Find<QComboBox>("genAxisLoopMode")->isVisible());
     QVERIFY(!host.Find<QLabel>("genLabelAxisLoopMode")->isVisible());
-    QCOMPARE(ItemIds(host.Find<QComboBox>("genFeedbackType")),
+    QCOMPARE(ComboIds(host.Find<QComboBox>("genFeedbackType")),
              (QList<qint32>{0xA3006D, 0xA3006E, 0xA3006F}));
     QCOMPARE(host.Find<QComboBox>("genAxisType")->currentText(), QStringLiteral("Servo"));
     QCOMPARE(host.Find<QLabel>("genLabelAxisType")->text(), QStringLiteral("Axis Type"));
@@ -86,7 +78,7 @@ void TestGeneralPage::openLoopStepperOffersEveryFeedback()
     QVERIFY(host.Find<QComboBox>("genAxisLoopMode")->isVisible());
     QCOMPARE(host.Find<QLabel>("genLabelAxisLoopMode")->text(),
              QStringLiteral("Stepper Loop Mode"));
-    QCOMPARE(ItemIds(host.Find<QComboBox>("genFeedbackType")),
+    QCOMPARE(ComboIds(host.Find<QComboBox>("genFeedbackType")),
              (QList<qint32>{0xA300BE, 0xA3006D, 0xA3006E, 0xA3006F}));
     QCOMPARE(host.Find<QComboBox>("genFeedbackType")->currentData().toInt(), 0xA300BE);
 }
@@ -103,7 +95,7 @@ void TestGeneralPage::closedLoopReplacesFeedbackNone()
     QCOMPARE(qint32(host.Pending(loopMode).integerValue), 0xA30071);
     QVERIFY(rebuilt.count() >= 1);
     QCOMPARE(qint32(host.Pending(feedback).integerValue), 0xA3006D);
-    QCOMPARE(ItemIds(host.Find<QComboBox>("genFeedbackType")), (QList<qint32>{0xA3006D}));
+    QCOMPARE(ComboIds(host.Find<QComboBox>("genFeedbackType")), (QList<qint32>{0xA3006D}));
 }
 
 void TestGeneralPage::closedLoopWithoutFirstEncoderTakesTheFirstOffered()

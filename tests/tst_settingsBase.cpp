@@ -19,97 +19,9 @@ using Fixture = PageFixture<TestSettingsPage>;
 namespace {
 
 const AttributeId axisType = 0xA30001;
-const AttributeId stepperUnits = 0xA30005;
 const AttributeId stepsPerUnit = 0xA30006;
 const AttributeId loopMode = 0xA30007;
 const AttributeId encoderCountsPerUnit = 0xA30035;
-const AttributeId analogUnits = 0xA30040;
-const AttributeId analogCountsPerUnit = 0xA30041;
-const AttributeId firstEncoder = 0xA10061;
-const AttributeId inputType = 0xA3000B;
-
-AxisSetting Bounded(AxisSetting setting, double minimum, double maximum)
-{
-    AttributeValue low = {};
-    AttributeValue high = {};
-    if (setting.kind == SettingKind::Integer) {
-        low.integerValue = qint32(minimum);
-        high.integerValue = qint32(maximum);
-    } else {
-        low.realValue = minimum;
-        high.realValue = maximum;
-    }
-    setting.minimum = low;
-    setting.maximum = high;
-    return setting;
-}
-
-AxisSetting WithDefault(AxisSetting setting, qint32 integer, double real)
-{
-    setting.defaultValue.integerValue = integer;
-    setting.defaultValue.realValue = real;
-    return setting;
-}
-
-// A servo axis fed back by its first encoder, with every setting the test page binds.
-void SetUpServo(CAxisDatabase &database)
-{
-    SetUpAxis(database, 0xA3006B, 0.0001);
-    database.SetSetting(TestSettingsPage::Feedback, 0,
-                        EnumerationSetting(0xA3006D, {0xA3006D, 0xA3006E, 0xA3006F}));
-    database.SetSetting(TestSettingsPage::EncoderCount, 0, IntegerSetting(2, true));
-    database.SetSetting(firstEncoder, 0, IntegerSetting(0, true));
-    database.SetSetting(encoderCountsPerUnit, 0, RealSetting(1000));
-    database.SetSetting(encoderCountsPerUnit, 1, RealSetting(500));
-    database.SetSetting(TestSettingsPage::EncoderUnits, 0, StringSetting(QStringLiteral("mm")));
-    database.SetSetting(TestSettingsPage::EncoderUnits, 1, StringSetting(QStringLiteral("rev")));
-    database.SetSetting(analogUnits, 0, StringSetting(QStringLiteral("V")));
-    database.SetSetting(analogCountsPerUnit, 0, RealSetting(10));
-    database.SetSetting(stepperUnits, 0, StringSetting(QStringLiteral("in")));
-    database.SetSetting(stepsPerUnit, 0, RealSetting(200));
-    database.SetSetting(loopMode, 0, EnumerationSetting(0xA30070, {0xA30070, 0xA30071}));
-
-    AxisSetting motorOff;
-    motorOff.kind = SettingKind::Boolean;
-    motorOff.value.booleanValue = 1;
-    database.SetSetting(TestSettingsPage::MotorOff, 0, motorOff);
-    database.SetSetting(TestSettingsPage::Filter, 0,
-                        Bounded(RealSetting(0.000001), 0.0000005, 0.0001));
-    database.SetSetting(TestSettingsPage::Limit, 0, Bounded(IntegerSetting(5), 0, 100));
-    AxisSetting velocity = WithDefault(Bounded(RealSetting(10), 0, 1000), 0, 20);
-    velocity.scaled = true;
-    database.SetSetting(TestSettingsPage::Velocity, 0, velocity);
-    database.SetSetting(TestSettingsPage::Settle, 0,
-                        WithDefault(Bounded(RealSetting(0.002), 0, 0.1), 0, 0.001));
-    database.SetSetting(TestSettingsPage::InputState, 0,
-                        EnumerationSetting(0xA30077, {0xA30077, 0xA30078}));
-    database.SetSetting(inputType, 0, EnumerationSetting(0xA10076, {0xA10076}));
-    database.SetSetting(TestSettingsPage::OutputType, 0,
-                        EnumerationSetting(0xA10077, {0xA10077, 0xA10078, 0xA3007B}));
-    database.SetSetting(
-        TestSettingsPage::OutputState, 0,
-        WithDefault(EnumerationSetting(0xA30078, {0xA30077, 0xA30078, 0xA10072, 0xA10073}),
-                    0xA10072, 0));
-    database.SetSetting(TestSettingsPage::SafeState, 0,
-                        EnumerationSetting(0xA3007D, {0xA3007E, 0xA3007D, 0xA300C9, 0xA1007C,
-                                                      0xA1007D}));
-}
-
-QStringList ItemTexts(const QComboBox *combo)
-{
-    QStringList texts;
-    for (int item = 0; item < combo->count(); ++item)
-        texts.append(combo->itemText(item));
-    return texts;
-}
-
-QList<qint32> ItemIds(const QComboBox *combo)
-{
-    QList<qint32> ids;
-    for (int item = 0; item < combo->count(); ++item)
-        ids.append(combo->itemData(item).toInt());
-    return ids;
-}
 
 // Types into a spin box as a user does and finishes the edit with Return.
 void TypeAndReturn(CCoercingSpinBox *box, const QString &text)
@@ -170,7 +82,7 @@ private:
 
 void TestSettingsBase::init()
 {
-    SetUpServo(database);
+    TestSettingsPage::SetUpServo(database);
 }
 
 void TestSettingsBase::constructionRecordsNothing()
@@ -198,7 +110,7 @@ void TestSettingsBase::bindingsShowStoredValues()
     QCOMPARE(ui.tstOutputState->currentData().toInt(), 0xA30078);
     QCOMPARE(ui.tstSafeState->currentData().toInt(), 0xA3007D);
     QCOMPARE(ui.tstUnits->currentText(), QStringLiteral("mm"));
-    QCOMPARE(ItemTexts(ui.tstUnits), (QStringList{QStringLiteral("Unit"), QStringLiteral("rev"),
+    QCOMPARE(ComboTexts(ui.tstUnits), (QStringList{QStringLiteral("Unit"), QStringLiteral("rev"),
                                                    QStringLiteral("mm"), QStringLiteral("cm"),
                                                    QStringLiteral("m"), QStringLiteral("in"),
                                                    QStringLiteral("ft")}));
@@ -229,12 +141,12 @@ void TestSettingsBase::captionsAndToolTipsComeFromTheDictionary()
 void TestSettingsBase::enumerationListsDropWhatTheDatabaseRefuses()
 {
     Fixture fixture(database);
-    QCOMPARE(ItemIds(fixture.page->ui.tstFeedback), (QList<qint32>{0xA3006D, 0xA3006E, 0xA3006F}));
-    QCOMPARE(ItemTexts(fixture.page->ui.tstFilter),
+    QCOMPARE(ComboIds(fixture.page->ui.tstFeedback), (QList<qint32>{0xA3006D, 0xA3006E, 0xA3006F}));
+    QCOMPARE(ComboTexts(fixture.page->ui.tstFilter),
              (QStringList{QStringLiteral("500 ns"), QStringLiteral("1 us"),
                           QStringLiteral("10 us"), QStringLiteral("100 us")}));
     // The output line is single-ended: only the active high and low states of its group.
-    QCOMPARE(ItemIds(fixture.page->ui.tstOutputState), (QList<qint32>{0xA30077, 0xA30078}));
+    QCOMPARE(ComboIds(fixture.page->ui.tstOutputState), (QList<qint32>{0xA30077, 0xA30078}));
 
     database.SetSetting(TestSettingsPage::Feedback, 0, EnumerationSetting(0xA3006D, {0x1}));
     Fixture refused(database);
@@ -505,9 +417,9 @@ void TestSettingsBase::ioTypeChangeMapsStatesToTheNewGroup()
     QCOMPARE(qint32(PendingValue(changes, TestSettingsPage::OutputType).integerValue), 0xA3007B);
     QCOMPARE(qint32(PendingValue(changes, TestSettingsPage::OutputState).integerValue), 0xA10073);
     QCOMPARE(qint32(PendingValue(changes, TestSettingsPage::SafeState).integerValue), 0xA1007D);
-    QCOMPARE(ItemIds(ui.tstOutputState), (QList<qint32>{0xA10072, 0xA10073}));
+    QCOMPARE(ComboIds(ui.tstOutputState), (QList<qint32>{0xA10072, 0xA10073}));
     QCOMPARE(ui.tstOutputState->currentData().toInt(), 0xA10073);
-    QCOMPARE(ItemIds(ui.tstSafeState), (QList<qint32>{0xA1007C, 0xA1007D, 0xA300C9}));
+    QCOMPARE(ComboIds(ui.tstSafeState), (QList<qint32>{0xA1007C, 0xA1007D, 0xA300C9}));
     QCOMPARE(ui.tstSafeState->currentData().toInt(), 0xA1007D);
     QVERIFY(SamePicture(ui.tstOutputPicture, QStringLiteral(":/images/DOsinkingActiveOff.png")));
     QCOMPARE(qint32(database.Setting(TestSettingsPage::OutputState, 0)->value.integerValue),
@@ -523,7 +435,7 @@ void TestSettingsBase::ioTypeChangeWithinAGroupKeepsTheState()
     ui.tstOutputType->setCurrentIndex(ui.tstOutputType->findData(0xA10078));
     QCOMPARE(fixture.Changes()->Count(), 1u);
     QVERIFY(fixture.Changes()->Contains(TestSettingsPage::OutputType, 0));
-    QCOMPARE(ItemIds(ui.tstOutputState), (QList<qint32>{0xA30077, 0xA30078}));
+    QCOMPARE(ComboIds(ui.tstOutputState), (QList<qint32>{0xA30077, 0xA30078}));
     QCOMPARE(ui.tstOutputState->currentData().toInt(), 0xA30078);
     QVERIFY(SamePicture(ui.tstOutputPicture, QStringLiteral(":/images/DiffOutputActiveLow.png")));
 }
