@@ -1,13 +1,14 @@
 #include "drawingStyle.h"
+#include "overviewLayout.h"
 #include "pictureFamilies.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
-#include <QRect>
 #include <QtMath>
 
-// The navigation page lays its buttons over these pictures at fixed places, so every variant
-// keeps the same slots and draws, in and beside each slot, the part that its button configures.
+// Each variant draws, in and beside every slot of the overview layout, the part that its button
+// configures.
+namespace overview {
 namespace {
 enum class Axis
 {
@@ -16,114 +17,6 @@ enum class Axis
     Simulated,
     Drive
 };
-
-struct Slot
-{
-    const char *name;
-    QRect rect;
-};
-
-const Slot slotTable[] = {
-    {"gmodeSetup", QRect(20, 44, 48, 48)},          {"gmodeTrajectory", QRect(20, 100, 48, 48)},
-    {"gmodeSpline", QRect(20, 156, 48, 48)},        {"gmodePositionLoop", QRect(196, 100, 48, 48)},
-    {"gmodeDriveSignals", QRect(346, 44, 48, 48)},  {"gmodeMultiPurpose", QRect(346, 100, 48, 48)},
-    {"gmodeBrake", QRect(488, 44, 48, 48)},         {"gmodeEnc", QRect(556, 44, 48, 48)},
-    {"gmodeLimitsAndHome", QRect(683, 44, 48, 48)}, {"gmodeDigitalIO", QRect(60, 238, 48, 48)},
-    {"gmodeAnalogIO", QRect(250, 238, 48, 48)},     {"gmodeComp", QRect(440, 238, 48, 48)},
-    {"gmodeCapt", QRect(630, 238, 48, 48)},
-};
-
-QRectF slot(const char *name)
-{
-    for (const Slot &entry : slotTable) {
-        if (qstrcmp(entry.name, name) == 0)
-            return QRectF(entry.rect);
-    }
-    return QRectF();
-}
-
-const qreal signalY = 124.0; // the command path through controller, drive and motor
-const qreal splineY = 180.0;
-const qreal mergeX = 96.0;
-const qreal junctionX = 170.0;
-const qreal junctionRadius = 9.0;
-const qreal returnY = 219.0; // the feedback runs back between the blocks and the I/O strip
-const qreal encoderX = 580.0;
-const qreal motorLeft = 444.0;
-const qreal brakeLeft = 500.0;
-const qreal flangeLeft = 524.0;
-const qreal couplingLeft = 606.0;
-const qreal partFloor = 150.0; // bottom of the stage's base
-const qreal controllerRight = 262.0;
-const qreal smartControllerRight = 124.0; // when the drive runs the position loop
-
-QPen outlinePen(bool dashed, const QColor &colour = style::stroke, qreal width = 2.0)
-{
-    return style::pen(colour, width, dashed ? Qt::DashLine : Qt::SolidLine);
-}
-
-// The page hides the buttons an axis lacks, so each slot holds a drawn part of the diagram that a
-// shown button covers whole: its frame stays inside the slot. Returns the room inside the frame.
-QRectF part(QPainter &painter, const char *name, bool dashed = false)
-{
-    const QRectF frame = slot(name).adjusted(1.0, 1.0, -1.0, -1.0);
-    painter.setPen(outlinePen(dashed));
-    painter.setBrush(style::white);
-    painter.drawRoundedRect(frame, 6.0, 6.0);
-    return frame.adjusted(1.0, 1.0, -1.0, -1.0);
-}
-
-void block(QPainter &painter, const QRectF &box, const QString &title, bool dashed)
-{
-    painter.setPen(outlinePen(dashed));
-    painter.setBrush(style::blockFill);
-    painter.drawRoundedRect(box, 8.0, 8.0);
-    style::text(painter, QRectF(box.left() + 10.0, box.top() + 4.0, box.width() - 14.0, 22.0),
-                Qt::AlignLeft | Qt::AlignVCenter, title, style::font(13, true));
-}
-
-// A part's name on the title line, centred over its slot.
-void partTitle(QPainter &painter, const char *slotName, const QString &title)
-{
-    const QRectF above = slot(slotName);
-    style::text(painter, QRectF(above.center().x() - 50.0, 12.0, 100.0, 22.0), Qt::AlignCenter,
-                title, style::font(12));
-}
-
-void smallLabel(QPainter &painter, const QRectF &box, int flags, const QString &words)
-{
-    style::text(painter, box, flags, words, style::font(10));
-}
-
-void signalLine(QPainter &painter, const QPolygonF &points, bool dashed = false)
-{
-    painter.setPen(outlinePen(dashed, style::accent));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(points);
-}
-
-void signalArrow(QPainter &painter, const QPointF &from, const QPointF &to)
-{
-    style::arrow(painter, from, to, 2.0, style::accent, 8.0);
-}
-
-void dot(QPainter &painter, const QPointF &centre)
-{
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(style::accent);
-    painter.drawEllipse(centre, 3.0, 3.0);
-}
-
-// A small plot's axes in the lower left of `room`; returns the plotting area above them.
-QRectF plotAxes(QPainter &painter, const QRectF &room)
-{
-    const QPointF origin(room.left() + 7.0, room.bottom() - 7.0);
-    painter.setPen(style::pen(style::stroke, 1.5));
-    painter.drawLine(origin, QPointF(room.right() - 5.0, origin.y()));
-    painter.drawLine(origin, QPointF(origin.x(), room.top() + 5.0));
-    return QRectF(QPointF(origin.x() + 2.0, room.top() + 9.0),
-                  QPointF(room.right() - 7.0, origin.y() - 2.0));
-}
 
 // The axis's own settings: a panel of three sliders.
 void setupPart(QPainter &painter)
@@ -639,11 +532,13 @@ const Entry entries[] = {
     {"SimulatedAxis.PNG", Axis::Simulated, true}, {"DriveWithAI.png", Axis::Drive, true},
 };
 } // namespace
+} // namespace overview
 
 bool writeOverviewPictures(PictureWriter &writer)
 {
-    for (const Entry &entry : entries) {
-        if (!writer.write(picture(entry.axis, entry.analog), QString::fromLatin1(entry.name)))
+    for (const overview::Entry &entry : overview::entries) {
+        if (!writer.write(overview::picture(entry.axis, entry.analog),
+                          QString::fromLatin1(entry.name)))
             return false;
     }
     return true;
