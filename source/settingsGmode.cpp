@@ -273,6 +273,8 @@ CVornMotionAxisSettingsGMode::DescribeEdit(const CVornMotionChangeList::PendingE
                 return texts;
         }
     }
+    // Its row opens nothing now; Apply writes it all the same.
+    hiddenAreaTexts->area = tr("%1, not shown for this axis now").arg(hiddenAreaTexts->area);
     return hiddenAreaTexts;
 }
 

@@ -459,6 +459,7 @@ void TestChangeReview::afterAnAxisTypeSwitchTheAreaShownDescribesAndOpens()
     QVERIFY(LoadProfile(database, QStringLiteral("servo.json")));
     Review review(database);
     review.Open("gmodePositionLoop");
+    review.TypeInto("positionLoopKd", QStringLiteral("0.75"));
     review.Open("gmodeSetup");
     review.Choose("genAxisType", QStringLiteral("Stepper"));
     review.Choose("genAxisLoopMode", QStringLiteral("Closed Loop"));
@@ -477,6 +478,12 @@ void TestChangeReview::afterAnAxisTypeSwitchTheAreaShownDescribesAndOpens()
     const QAbstractItemModel *model = review.View()->model();
     QCOMPARE(model->index(row, 0).data(Qt::ToolTipRole).toString(),
              QStringLiteral("Position Error Limit (Stepper)"));
+    // A gain no area shows any more is still listed, and says why its row opens nothing.
+    const QModelIndexList gain = model->match(model->index(0, 0), Qt::DisplayRole,
+                                              QStringLiteral("Derivative Gain"));
+    QCOMPARE(gain.size(), 1);
+    QCOMPARE(gain.first().data(Qt::ToolTipRole).toString(),
+             QStringLiteral("Derivative Gain (Position Loop, not shown for this axis now)"));
     QCOMPARE(review.Row(row).at(3), review.Find<CCoercingSpinBox>("stepperPELimitCLoop")->text()
                                         + QLatin1Char(' ')
                                         + review.Find<QLabel>("units_stepperPELimitCLoop")->text());

@@ -32,7 +32,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+314"/>
+        <location line="+315"/>
         <source>Changes (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -729,6 +729,14 @@
     <message>
         <location line="+8"/>
         <source>mm/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CVornMotionAxisSettingsGMode</name>
+    <message>
+        <location filename="../source/settingsGmode.cpp" line="+277"/>
+        <source>%1, not shown for this axis now</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2013,12 +2021,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+69"/>
         <source>Nothing was loaded.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+52"/>
         <source>No differences: the axis shows every value of %1.</source>
         <translation type="unfinished"></translation>
     </message>
