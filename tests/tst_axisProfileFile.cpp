@@ -349,12 +349,15 @@ void tst_axisProfileFile::shippedProfilesLoad_data()
     QTest::addColumn<int>("firstEncoder");
     QTest::addColumn<QStringList>("units");
     QTest::addColumn<bool>("servoOnly");
+    QTest::addColumn<int>("deviceType");
     QTest::newRow("servo") << "servo.json" << 0xA3006B << 0xA3006D << 2 << 0
-                           << QStringList({"mm", "rev"}) << true;
+                           << QStringList({"mm", "rev"}) << true << 0;
     QTest::newRow("stepper") << "stepper.json" << 0xA3006C << 0xA300BE << 1 << 0
-                             << QStringList({"mm"}) << false;
+                             << QStringList({"mm"}) << false << 0;
     QTest::newRow("second axis") << "servoSecondAxis.json" << 0xA3006B << 0xA3006D << 2 << 2
-                                 << QStringList({"mm", "rev"}) << true;
+                                 << QStringList({"mm", "rev"}) << true << 0;
+    QTest::newRow("drive loop") << "servoDriveLoop.json" << 0xA3006B << 0xA3006D << 2 << 0
+                                << QStringList({"mm", "rev"}) << true << 0xC2002F;
 }
 
 void tst_axisProfileFile::shippedProfilesLoad()
@@ -366,6 +369,7 @@ void tst_axisProfileFile::shippedProfilesLoad()
     QFETCH(int, firstEncoder);
     QFETCH(QStringList, units);
     QFETCH(bool, servoOnly);
+    QFETCH(int, deviceType);
     const QString folder = qEnvironmentVariable("VORNAC_PROFILE_DIR");
     QVERIFY2(!folder.isEmpty(), "VORNAC_PROFILE_DIR is not set");
     CAxisDatabase database;
@@ -373,9 +377,9 @@ void tst_axisProfileFile::shippedProfilesLoad()
     const QString path = QDir(folder).filePath(file);
     QVERIFY2(CAxisProfileFile::Load(path, database, &error), qPrintable(error));
 
-    int32_t deviceType = -1;
-    QCOMPARE(database.GetDeviceType(&deviceType, nullptr), 0);
-    QCOMPARE(deviceType, 0);
+    int32_t device = -1;
+    QCOMPARE(database.GetDeviceType(&device, nullptr), 0);
+    QCOMPARE(device, deviceType);
     AttributeValue value = {};
     QVERIFY(database.GetAttribute(0xA30001, 0, &value) >= 0);
     QCOMPARE(int(value.integerValue), axisType);
