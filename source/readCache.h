@@ -6,12 +6,12 @@
 #include <QHash>
 #include <QVector>
 
-// Stands between a page and the host's database. While a read scope is open (one reload of a
-// page), every answer the page asks for again is the one it already got: nothing writes to the
-// database during a reload, and hosts may answer across process or network boundaries. Outside
-// a scope every call goes straight to the host, but for whether a setting is scaled: that is what
-// the setting is (distance-based or not), not what it holds, so it is asked once. Writes always go
-// to the host.
+// Stands between the dialog, or one page, and the host's database. While a read scope is open (a
+// page's reload, a settings file's load), every answer asked for again is the one already given:
+// nothing writes to the database meanwhile, and hosts may answer across process or network
+// boundaries. Outside a scope every call goes straight to the host, but for whether a setting is
+// scaled: that is what the setting is (distance-based or not), not what it holds, so it is asked
+// once. Writes always go to the host.
 class CVornMotionReadCache : public nVornMCPCD100::iMotionConfigurationDatabase
 {
 public:
