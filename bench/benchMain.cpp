@@ -241,7 +241,7 @@ private:
 
             CountingDatabase counting(&defaults);
             dialog = OpenShown(&counting);
-            counting.calls = 0;
+            counting.ResetCounts();
             timer.restart();
             dialog->findChild<CVornMotionSettingsFileActions *>()->LoadFrom(path);
             loads.append(Milliseconds(timer));
@@ -250,7 +250,7 @@ private:
 
             dialog = OpenShown(&counting);
             dialog->findChild<CVornMotionAxisSettingsGMode *>()->ShownAreas();
-            counting.calls = 0;
+            counting.ResetCounts();
             dialog->findChild<CVornMotionSettingsFileActions *>()->LoadFrom(path);
             callsOpened = counting.calls;
             CVornMotionAxisConfiguration::DeleteMotionAxisConfigurationDialog(dialog);
@@ -333,7 +333,7 @@ private:
         doubled.realValue *= 2.0;
         settings->ChangeList()->StoreValue(countsPerUnit, 0, doubled);
         for (QWidget *page : pages) {
-            counting.calls = 0;
+            counting.ResetCounts();
             static_cast<CVornMotionAxisSettingsBase *>(page)->on_updateControls();
             const double perBinding = double(counting.calls) / std::max(1, BindingCount(page));
             if (perBinding > figures.callsPerBinding) {

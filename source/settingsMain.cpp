@@ -68,13 +68,12 @@ CVornMotionAxisSettings::CVornMotionAxisSettings(
       owner(owner),
       ui(new Ui::CVornMotionAxisSettingsClass),
       reads(host),
-      database(&reads),
       changeList(nullptr),
       provider(provider)
 {
     LiveDialogs().insert(this);
     ui->setupUi(this);
-    changeList = new CVornMotionChangeList(database);
+    changeList = new CVornMotionChangeList(&reads);
     ui->labelInvalidSettings->hide();
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setFixedSize(size());
@@ -88,7 +87,7 @@ CVornMotionAxisSettings::CVornMotionAxisSettings(
     connect(changeList, &CVornMotionChangeList::ChangelistSizeChanged, this,
             &CVornMotionAxisSettings::on_changelistSizeChanged);
 
-    navigation = new CVornMotionAxisSettingsGMode(database, changeList, this, provider,
+    navigation = new CVornMotionAxisSettingsGMode(&reads, changeList, this, provider,
                                                   ui->settingsModePage);
     connect(navigation, &CVornMotionAxisSettingsGMode::UpdateRequired, this,
             &CVornMotionAxisSettings::UpdateRequired);
@@ -132,7 +131,7 @@ void CVornMotionAxisSettings::ConnectButtons()
 void CVornMotionAxisSettings::ConnectChangeReview()
 {
     pendingEdits = new CVornMotionPendingEditsModel(
-        changeList, database,
+        changeList, &reads,
         [this](const CVornMotionChangeList::PendingEdit &edit) {
             return navigation->DescribeEdit(edit);
         },
@@ -219,7 +218,7 @@ void CVornMotionAxisSettings::ReviewAllPages()
         page->RecheckProblems();
     // The loop rule holds for the axis type that is current now; a problem already open keeps
     // the page shown where it is.
-    const CVornMotionValueReader reader(database, changeList);
+    const CVornMotionValueReader reader(&reads, changeList);
     if (reader.ReadInteger(axisType, 0) != servoAxis) {
         if (openProblems.IsOpen(this))
             ReportLoopRuleProblem(false);
@@ -282,7 +281,7 @@ void CVornMotionAxisSettings::SetHostLoopRate(double period)
     if (!std::isfinite(period) || period <= smallestHostLoopPeriod)
         return;
     hostLoopPeriod = period;
-    const CVornMotionValueReader reader(database, changeList);
+    const CVornMotionValueReader reader(&reads, changeList);
     if (reader.ReadInteger(axisType, 0) == stepperAxis)
         SelectStepperLoopPeriod();
     else
@@ -306,7 +305,7 @@ void CVornMotionAxisSettings::SelectStepperLoopPeriod()
 
 void CVornMotionAxisSettings::CheckServoLoopPeriod()
 {
-    const CVornMotionValueReader reader(database, changeList);
+    const CVornMotionValueReader reader(&reads, changeList);
     if (reader.ReadInteger(axisType, 0) != servoAxis)
         return;
     if (IsLoopPeriodCompatible(reader.ReadReal(positionLoopPeriod, 0), hostLoopPeriod)) {

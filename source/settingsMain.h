@@ -31,7 +31,7 @@ class CVornMotionAxisSettings : public QDialog
     Q_OBJECT
 
 public:
-    CVornMotionAxisSettings(nVornMCPCD100::iMotionConfigurationDatabase *database,
+    CVornMotionAxisSettings(nVornMCPCD100::iMotionConfigurationDatabase *host,
                             CVornMotionAxisConfiguration *owner, CmxProvider *provider);
     ~CVornMotionAxisSettings() override;
 
@@ -97,7 +97,6 @@ private:
     // Every part of the dialog asks the host through this one cache, so a settings file's load
     // asks each question once, whether a page or the staging asks it.
     CVornMotionReadCache reads;
-    nVornMCPCD100::iMotionConfigurationDatabase *database;
     CVornMotionChangeList *changeList;
     CVornMotionAxisSettingsGMode *navigation = nullptr;
     CVornMotionPendingEditsModel *pendingEdits = nullptr;
