@@ -337,6 +337,18 @@ void CVornMotionAxisSettingsBase::GetValue(AttributeId attr, quint32 index, Attr
         ToDisplayUnits(attr, index, out);
 }
 
+qint32 CVornMotionAxisSettingsBase::ReadInteger(AttributeId attr, quint32 index) const
+{
+    return CVornMotionValueReader(db, changeList).ReadInteger(attr, index);
+}
+
+bool CVornMotionAxisSettingsBase::ReadBoolean(AttributeId attr, quint32 index) const
+{
+    AttributeValue value = {};
+    CVornMotionValueReader(db, changeList).ReadValue(attr, index, &value);
+    return value.booleanValue != 0;
+}
+
 void CVornMotionAxisSettingsBase::SetStringValue(AttributeId attr, quint32 index,
                                                  const QString &text)
 {
@@ -542,5 +554,15 @@ void CVornMotionAxisSettingsBase::on_defaultValue()
 
 bool CVornMotionAxisSettingsBase::IsScaled(AttributeId attr, quint32 index)
 {
-    return db->IsAttributeScaled(attr, index);
+    // Only a real value is ever rescaled: asking whether a setting the page binds as anything
+    // else is scaled costs the host a call and changes nothing shown.
+    bool bound = false;
+    for (const UIProperty *property : std::as_const(properties)) {
+        if (property->Attribute() != attr)
+            continue;
+        if (property->HeldKind() == CVornMotionSettingKind::Real)
+            return db->IsAttributeScaled(attr, index);
+        bound = true;
+    }
+    return !bound && db->IsAttributeScaled(attr, index);
 }

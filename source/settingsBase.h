@@ -126,6 +126,10 @@ protected:
     virtual QString GetStringValue(nVornMCPCD100::AttributeId attr, quint32 index, qint32 capacity);
     virtual void GetValue(nVornMCPCD100::AttributeId attr, quint32 index,
                           nVornMCPCD100::AttributeValue &out);
+    // What a page follows rather than shows (an identifier, a count, an index, a switch),
+    // pending edits included. Never rescaled, so the host is not asked whether it is scaled.
+    qint32 ReadInteger(nVornMCPCD100::AttributeId attr, quint32 index = 0) const;
+    bool ReadBoolean(nVornMCPCD100::AttributeId attr, quint32 index = 0) const;
     virtual void SetStringValue(nVornMCPCD100::AttributeId attr, quint32 index,
                                 const QString &text);
     virtual void SetValue(nVornMCPCD100::AttributeId attr, quint32 index,

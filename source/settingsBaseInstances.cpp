@@ -76,9 +76,7 @@ quint32 CVornMotionAxisSettingsBase::IndexOf(const UIProperty *property) const
 
 void CVornMotionAxisSettingsBase::StartInstancesAt(AttributeId firstInstance)
 {
-    AttributeValue first;
-    GetValue(firstInstance, 0, first);
-    instanceBase = InstanceAt(first.integerValue, 0);
+    instanceBase = InstanceAt(ReadInteger(firstInstance), 0);
     instanceIndex = instanceBase;
 }
 

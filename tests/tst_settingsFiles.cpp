@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -49,6 +50,18 @@ void SetStored(CAxisDatabase &database, const QString &edit)
         setting.value.integerValue = value.toInt();
     database.SetSetting(id, index, setting);
 }
+
+// Remembers which settings the module asked whether they are scaled.
+struct ScaledQuestions : CountingDatabase
+{
+    using CountingDatabase::CountingDatabase;
+    bool IsAttributeScaled(AttributeId id, uint32_t index) override
+    {
+        asked.insert({id, index});
+        return CountingDatabase::IsAttributeScaled(id, index);
+    }
+    QSet<QPair<AttributeId, quint32>> asked;
+};
 
 QByteArray ReadAll(const QString &path)
 {
@@ -209,12 +222,18 @@ void TestSettingsFiles::roundTripStagesNothing()
     QVERIFY(source.Summary().startsWith(QStringLiteral("No differences")));
     QCOMPARE(source.PendingEdits(database), pending);
 
-    CountingDatabase counting(&stored);
+    ScaledQuestions counting(&stored);
     FilesDialog copy(counting);
     counting.ResetCounts();
     QVERIFY(copy.Choose("loadSettingsAction", path));
     QVERIFY(counting.calls > 0);
     QCOMPARE(counting.repeats, 0LL);
+    // Only a real value is ever rescaled: no other setting is worth the question.
+    for (const auto &asked : std::as_const(counting.asked)) {
+        const AxisSetting *setting = stored.Setting(asked.first, asked.second);
+        QVERIFY2(!setting || setting->kind == SettingKind::Real,
+                 qPrintable(CAxisDatabase::IdentifierText(asked.first)));
+    }
     QCOMPARE(copy.PendingEdits(stored), pending);
     QVERIFY(copy.ChangesShown());
     QVERIFY(copy.Summary().isEmpty());

@@ -57,10 +57,8 @@ void CVornMotionAxisSettingsCapture::LoadProperties()
 
 void CVornMotionAxisSettingsCapture::ShowEdgePicture()
 {
-    AttributeValue value;
-    GetValue(edge, 0, value);
     SetPicture(ui.ccpCaptureActionPicture,
-               value.integerValue == toActive
+               ReadInteger(edge) == toActive
                    ? QStringLiteral(":/images/captureActiveHighTransitionActive.png")
                    : QStringLiteral(":/images/captureActiveHighTransitionInactive.png"));
 }

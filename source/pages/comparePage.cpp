@@ -76,10 +76,9 @@ void CVornMotionAxisSettingsCompare::LoadProperties()
 // Only the pulse action has a width.
 void CVornMotionAxisSettingsCompare::ShowAction()
 {
-    AttributeValue value;
-    GetValue(action, 0, value);
-    RestrictBinding(ui.ccpComparePulseWidth, value.integerValue == pulseAction);
-    SetPicture(ui.ccpCompareActionPicture, ActionPicture(value.integerValue));
+    const qint32 shown = ReadInteger(action);
+    RestrictBinding(ui.ccpComparePulseWidth, shown == pulseAction);
+    SetPicture(ui.ccpCompareActionPicture, ActionPicture(shown));
 }
 
 void CVornMotionAxisSettingsCompare::on_ccpCompareAction_currentIndexChanged(int curIndex)

@@ -254,9 +254,8 @@ void CVornMotionAxisSettingsDigital::LoadProperties()
 void CVornMotionAxisSettingsDigital::SelectStackPage()
 {
     const LineIds &ids = IdsOf(outputSection);
-    AttributeValue mapping;
-    GetValue(ids.mapping, quint32(instanceIndex), mapping);
-    ui.digitalIOStack->setCurrentIndex(notePages.value(mapping.integerValue, ids.settingsPage));
+    const qint32 mapping = ReadInteger(ids.mapping, quint32(instanceIndex));
+    ui.digitalIOStack->setCurrentIndex(notePages.value(mapping, ids.settingsPage));
 }
 
 void CVornMotionAxisSettingsDigital::on_dioMappingTable_currentCellChanged(int currentRow, int, int,

@@ -114,9 +114,7 @@ void CVornMotionAxisSettingsEncoder::CreateProperties()
 void CVornMotionAxisSettingsEncoder::InitializeProperties()
 {
     StartInstancesAt(firstEncoder);
-    AttributeValue value;
-    GetValue(encoderCount, 0, value);
-    encoders = value.integerValue;
+    encoders = ReadInteger(encoderCount);
     // Hides what the database does not support, the velocity settings included.
     CVornMotionAxisSettingsBase::InitializeProperties();
 
@@ -269,11 +267,7 @@ void CVornMotionAxisSettingsEncoder::on_encFilterFreq_currentIndexChanged(int cu
 void CVornMotionAxisSettingsEncoder::ShowPhasingPicture()
 {
     const quint32 index = quint32(instanceIndex);
-    const auto read = [this, index](AttributeId attr) {
-        AttributeValue value;
-        GetValue(attr, index, value);
-        return value.integerValue;
-    };
+    const auto read = [this, index](AttributeId attr) { return ReadInteger(attr, index); };
     const auto level = [](bool high) {
         return high ? QLatin1Char('H') : QLatin1Char('L');
     };

@@ -60,11 +60,8 @@ void CVornMotionAxisSettingsGeneral::LoadProperties()
 {
     {
         CVornMotionLoadingGuard loading(changeList);
-        AttributeValue value;
-        GetValue(axisEnabled, 0, value);
-        RestrictBinding(ui.genChkboxActivateAxis, true, value.booleanValue != 0);
-        GetValue(AxisIds::axisType, 0, value);
-        axisType = value.integerValue;
+        RestrictBinding(ui.genChkboxActivateAxis, true, ReadBoolean(axisEnabled));
+        axisType = ReadInteger(AxisIds::axisType);
         RefreshLoopModeAndFeedback();
     }
     CVornMotionAxisSettingsBase::LoadProperties();
@@ -73,10 +70,8 @@ void CVornMotionAxisSettingsGeneral::LoadProperties()
 void CVornMotionAxisSettingsGeneral::RefreshLoopModeAndFeedback()
 {
     const bool servo = axisType == servoAxis;
-    AttributeValue loopMode;
-    GetValue(stepperLoopMode, 0, loopMode);
     // A servo and a closed-loop stepper cannot run without feedback: "none" is no choice.
-    const bool needsFeedback = servo || loopMode.integerValue == closedLoop;
+    const bool needsFeedback = servo || ReadInteger(stepperLoopMode) == closedLoop;
     std::vector<qint32> devices;
     for (const qint32 *device = feedbackDevices; *device != 0; ++device) {
         if (!needsFeedback || *device != noFeedback)
@@ -94,9 +89,7 @@ void CVornMotionAxisSettingsGeneral::RefreshLoopModeAndFeedback()
 
 void CVornMotionAxisSettingsGeneral::ReplaceMissingFeedback()
 {
-    AttributeValue current;
-    GetValue(feedback, 0, current);
-    if (current.integerValue != noFeedback)
+    if (ReadInteger(feedback) != noFeedback)
         return;
     // The first encoder where the database offers it, else whatever it offers first.
     qint32 replacement = 0;
@@ -111,21 +104,18 @@ void CVornMotionAxisSettingsGeneral::UpdateUnits()
 {
     CVornMotionAxisSettingsBase::UpdateUnits();
     const QString units = GetDisplayUnits();
-    AttributeValue type;
-    AttributeValue device;
-    GetValue(AxisIds::axisType, 0, type);
-    GetValue(feedback, 0, device);
+    const qint32 type = ReadInteger(AxisIds::axisType);
+    const qint32 device = ReadInteger(feedback);
 
-    const bool known = type.integerValue == servoAxis || type.integerValue == stepperAxis;
+    const bool known = type == servoAxis || type == stepperAxis;
     QString source;
     if (!known)
         source = tr("Units");
-    else if (device.integerValue == firstEncoderFeedback
-             || device.integerValue == secondEncoderFeedback)
+    else if (device == firstEncoderFeedback || device == secondEncoderFeedback)
         source = tr("Units (Configured on Encoder Page)");
-    else if (device.integerValue == analogFeedback)
+    else if (device == analogFeedback)
         source = tr("Units (Configured on Analog Page)");
-    else if (type.integerValue == stepperAxis && device.integerValue == noFeedback)
+    else if (type == stepperAxis && device == noFeedback)
         source = tr("Units (Configured on Stepper Page)");
     if (!source.isEmpty())
         ui.genLabelDisplayUnits->setText(source);

@@ -127,9 +127,7 @@ void CVornMotionSettingsPositionLoop::InitializeProperties()
     StartInstancesAt(firstGainSet);
     CVornMotionAxisSettingsBase::InitializeProperties();
 
-    AttributeValue count;
-    GetValue(gainSetCount, 0, count);
-    const qint32 sets = count.integerValue;
+    const qint32 sets = ReadInteger(gainSetCount);
     const bool inTheDrive = Location() == inDrive;
     AttachSections(sections, ui.positionLoopTable, ui.positionLoopAttributeStack);
     AttachLayoutStack(ui.positionLoopGainsStack);
@@ -147,9 +145,7 @@ void CVornMotionSettingsPositionLoop::InitializeProperties()
 
 qint32 CVornMotionSettingsPositionLoop::Location()
 {
-    AttributeValue value;
-    GetValue(location, 0, value);
-    return value.integerValue;
+    return ReadInteger(location);
 }
 
 // Offered: the database's default first, then every table period that fits the host's scan
@@ -225,9 +221,7 @@ void CVornMotionSettingsPositionLoop::ShowSettingAt(const UIProperty *binding, q
 
 void CVornMotionSettingsPositionLoop::RefreshGainSetControls()
 {
-    AttributeValue multiple;
-    GetValue(multipleGainSets, 0, multiple);
-    const bool enabled = multiple.booleanValue != 0;
+    const bool enabled = ReadBoolean(multipleGainSets);
     if (!enabled) {
         ui.cntUseGainsWhen->setCurrentIndex(0);
         ui.cntPmodeGainSets->setCurrentIndex(0);

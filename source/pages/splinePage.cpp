@@ -42,9 +42,7 @@ void CVornMotionAxisSettingsSpline::UpdateCaptions()
 
 void CVornMotionAxisSettingsSpline::ShowPicture()
 {
-    AttributeValue value;
-    GetValue(splineType, 0, value);
-    SetPicture(ui.splinePicture, value.integerValue == catmullRom
+    SetPicture(ui.splinePicture, ReadInteger(splineType) == catmullRom
                                      ? QStringLiteral(":/images/CatmullRom.png")
                                      : QStringLiteral(":/images/CubicB.png"));
     ui.splinePicture->lower();

@@ -143,11 +143,8 @@ void CVornMotionAxisSettingsStepper::InitializeProperties()
 void CVornMotionAxisSettingsStepper::FillSections()
 {
     const AttributeId shown = sections.SectionOf(ui.stepperTable->currentRow());
-    AttributeValue value;
-    GetValue(feedback, 0, value);
-    const bool hasFeedback = value.integerValue != noFeedback;
-    GetValue(stepperLoopMode, 0, value);
-    const bool isClosedLoop = value.integerValue == closedLoop;
+    const bool hasFeedback = ReadInteger(feedback) != noFeedback;
+    const bool isClosedLoop = ReadInteger(stepperLoopMode) == closedLoop;
     sections.Fill(sectionIds, [=](AttributeId section) {
         if (section == positionErrorSection)
             return hasFeedback;
@@ -169,20 +166,16 @@ void CVornMotionAxisSettingsStepper::LoadProperties()
     ShowCorrectionPicture();
     EnablePositionErrorLimit();
     UpdateUnits();
-    AttributeValue mode;
-    GetValue(stepperLoopMode, 0, mode);
     // Only closed loop takes the units from the feedback; any other mode shows what a new page
     // shows, so that the page never depends on the mode it showed before.
-    const bool closed = mode.integerValue == closedLoop;
+    const bool closed = ReadInteger(stepperLoopMode) == closedLoop;
     RestrictBinding(ui.stpUnits, true, !closed);
     ui.stepperPEStack->setCurrentIndex(closed ? 1 : 0);
 }
 
 void CVornMotionAxisSettingsStepper::EnablePositionErrorLimit()
 {
-    AttributeValue enforced;
-    GetValue(enforceErrorLimit, 0, enforced);
-    RestrictBinding(ui.stepperPELimit, true, enforced.booleanValue == 1);
+    RestrictBinding(ui.stepperPELimit, true, ReadBoolean(enforceErrorLimit));
 }
 
 void CVornMotionAxisSettingsStepper::UpdateUnits()
@@ -194,12 +187,11 @@ void CVornMotionAxisSettingsStepper::UpdateUnits()
 
 void CVornMotionAxisSettingsStepper::ShowOutputModePicture()
 {
-    AttributeValue mode;
-    GetValue(outputMode, 0, mode);
+    const qint32 mode = ReadInteger(outputMode);
     QString picture;
-    if (mode.integerValue == stepAndDirection)
+    if (mode == stepAndDirection)
         picture = QStringLiteral(":/images/StepDir.png");
-    else if (mode.integerValue == clockwiseCounterclockwise)
+    else if (mode == clockwiseCounterclockwise)
         picture = QStringLiteral(":/images/CWCCW.png");
     SetPicture(ui.stpOutputModePicture, picture);
 }

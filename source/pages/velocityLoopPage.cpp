@@ -289,11 +289,9 @@ CVornMotionSettingsVelocityLoop::DeriveBiquad(quint32 filter)
     const auto Default = [this, filter](AttributeId attr) {
         return this->Default(attr, filter);
     };
-    AttributeValue type;
-    GetValue(filterType, filter, type);
     Biquad biquad;
     std::optional<double> *values = biquad.values;
-    switch (type.integerValue) {
+    switch (ReadInteger(filterType, filter)) {
     case noFilter:
         for (int value = 0; value < 4; ++value)
             values[value] = Default(biquadIds[value]);
@@ -337,13 +335,12 @@ CVornMotionSettingsVelocityLoop::DeriveBiquad(quint32 filter)
 // know shows no numbers of its own: zeros, and nothing to enter.
 void CVornMotionSettingsVelocityLoop::ShowBiquad(const Biquad &biquad)
 {
-    AttributeValue type;
-    GetValue(filterType, quint32(secondaryIndex), type);
-    const bool known = ComboItems::ZeroTerminated(filterTypes).contains(type.integerValue);
+    const qint32 type = ReadInteger(filterType, quint32(secondaryIndex));
+    const bool known = ComboItems::ZeroTerminated(filterTypes).contains(type);
     CCoercingSpinBox *boxes[] = {ui.velocityLoopNumFreq, ui.velocityLoopDenFreq,
                                  ui.velocityLoopNumQ, ui.velocityLoopDenQ};
     for (int value = 0; value < 4; ++value) {
-        RestrictBinding(boxes[value], true, type.integerValue == generalBiquad);
+        RestrictBinding(boxes[value], true, type == generalBiquad);
         if (biquad.values[value])
             boxes[value]->setValue(*biquad.values[value]);
         else if (!known)
