@@ -1,6 +1,7 @@
 #include "ioLine.h"
 
 #include "loadingGuard.h"
+#include "properties/comboItems.h"
 #include "properties/uiPropertyActiveStateComboBox.h"
 #include "properties/uiPropertyIntegerComboBox.h"
 #include "properties/uiPropertySafeStateComboBox.h"
@@ -205,8 +206,17 @@ void CVornMotionIoLine::StoreType(int comboIndex)
 
 void CVornMotionIoLine::StoreActiveState(const QComboBox *combo, int comboIndex)
 {
-    if (page->StoreSelectedId(settings.activeState, Index(), combo, comboIndex))
-        ShowPicture();
+    if (!page->StoreSelectedId(settings.activeState, Index(), combo, comboIndex))
+        return;
+    // Both layouts show the one setting: the one not in use follows at once, so that a switch of
+    // layouts never shows a state the line does not hold.
+    QComboBox *other
+        = combo == widgets.activeState ? widgets.driveActiveState : widgets.activeState;
+    if (other) {
+        CVornMotionLoadingGuard loading(page->changeList);
+        ComboItems::SelectData(other, combo->itemData(comboIndex));
+    }
+    ShowPicture();
 }
 
 void CVornMotionIoLine::StoreSafeState(int comboIndex)

@@ -85,6 +85,9 @@ void TestCapturePage::edgeAndInputPictures()
     QVERIFY(page.Caption(QStringLiteral("Active"))->y()
             < page.Caption(QStringLiteral("Inactive"))->y());
     page.Choose("ccpCaptureActiveState", QStringLiteral("Active Low"));
+    // The drive's layout shows the same setting: switching layouts never shows a stale state.
+    QCOMPARE(page.Find<QComboBox>("ccpCaptureActiveState_Drive")->currentData().toInt(),
+             page.Pending(0xA1007B).integerValue);
     QVERIFY(page.ShowsPicture("capturePicture", QStringLiteral("SEInputActiveLow.png")));
     QVERIFY(page.Caption(QStringLiteral("Active"))->y()
             > page.Caption(QStringLiteral("Inactive"))->y());
