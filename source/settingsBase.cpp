@@ -32,7 +32,19 @@ using nVornMCPCD100::AttributeValue;
 namespace {
 // Page loading reads texts with room for this many code units.
 const qint32 loadStringCapacity = 1024;
+// How many outline scopes are open: pages made meanwhile are outlines.
+int outlineScopes = 0;
 } // namespace
+
+CVornMotionAxisSettingsBase::OutlineScope::OutlineScope()
+{
+    ++outlineScopes;
+}
+
+CVornMotionAxisSettingsBase::OutlineScope::~OutlineScope()
+{
+    --outlineScopes;
+}
 
 CVornMotionAxisSettingsBase::CVornMotionAxisSettingsBase(
     nVornMCPCD100::iMotionConfigurationDatabase *db, CVornMotionChangeList *changeList,
@@ -42,6 +54,7 @@ CVornMotionAxisSettingsBase::CVornMotionAxisSettingsBase(
       db(&readCache),
       changeList(changeList),
       dialog(dialog),
+      outline(outlineScopes > 0),
       unitScale(&readCache, changeList),
       wheelGuard(new CVornMotionWheelGuard(this)),
       changeMarks(new CVornMotionChangeMarks(this))
@@ -182,6 +195,8 @@ void CVornMotionAxisSettingsBase::AddProperty(UIProperty *property)
 
 void CVornMotionAxisSettingsBase::ReportProblem(bool open, const QString &message)
 {
+    if (outline)
+        return;
     if (open && dialog)
         dialog->SetInvalidSettingsText(message);
     emit InvalidSettings(open);
@@ -194,6 +209,8 @@ void CVornMotionAxisSettingsBase::InitializeProperties()
 
 void CVornMotionAxisSettingsBase::AskDatabaseAgain()
 {
+    if (outline)
+        return;
     // Bindings that share a setting ask about it once.
     const CVornMotionReadCache::Scope reading(readCache);
     CVornMotionLoadingGuard loading(changeList);
@@ -211,6 +228,8 @@ void CVornMotionAxisSettingsBase::AttachDefaultActions()
 
 void CVornMotionAxisSettingsBase::LoadProperties()
 {
+    if (outline)
+        return;
     CVornMotionLoadingGuard loading(changeList);
     LoadRanges();
     for (UIProperty *property : std::as_const(properties)) {
@@ -273,6 +292,8 @@ void CVornMotionAxisSettingsBase::LoadRanges()
 
 void CVornMotionAxisSettingsBase::UpdateUnits()
 {
+    if (outline)
+        return;
     // Each kind of units is worked out once, and only when a binding shows it.
     std::optional<QString> display;
     std::optional<QString> feedback;
@@ -492,6 +513,8 @@ bool CVornMotionAxisSettingsBase::CoercedValue(long attr, double curValue, bool 
 
 void CVornMotionAxisSettingsBase::on_updateControls()
 {
+    if (outline)
+        return;
     const CVornMotionReadCache::Scope reading(readCache);
     {
         // The marks' tool tips quote the units shown: they follow once the units are shown.

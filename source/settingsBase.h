@@ -51,6 +51,18 @@ public:
 
     using EditTexts = CVornMotionEditTexts;
 
+    // While one lives, the pages made are outlines: their form, bindings and instances, without
+    // the questions each binding asks of the database or the values it shows. An outline tells
+    // cheaply which settings a page shows at which instances, and takes no part in the dialog.
+    class OutlineScope
+    {
+    public:
+        OutlineScope();
+        ~OutlineScope();
+        OutlineScope(const OutlineScope &) = delete;
+        OutlineScope &operator=(const OutlineScope &) = delete;
+    };
+
     // The texts of a pending edit of a setting this page shows; nothing for any other setting.
     std::optional<EditTexts> DescribeEdit(const CVornMotionChangeList::PendingEdit &edit);
     bool ShowsSetting(nVornMCPCD100::AttributeId attr) const;
@@ -255,6 +267,7 @@ private:
     QString DisplayedText(const UIProperty *binding, quint32 index,
                           nVornMCPCD100::AttributeValue value, const QString &text);
 
+    const bool outline;
     CVornMotionUnitScale unitScale;
     CVornMotionWheelGuard *wheelGuard;
     CVornMotionChangeMarks *changeMarks;

@@ -175,6 +175,8 @@ void CVornMotionAxisSettingsBase::AttachSections(CVornMotionSectionTable &sectio
 
 void CVornMotionAxisSettingsBase::UpdateChangeMarks()
 {
+    if (outline)
+        return;
     // The places of a widget that shows instances side by side hold their marks themselves.
     for (UIProperty *binding : std::as_const(properties)) {
         const std::optional<QVector<quint32>> instances = binding->InstancesSideBySide();

@@ -91,6 +91,8 @@ qint32 CVornMotionAxisSettingsBase::InstanceAt(qint64 base, qint64 offset)
 
 void CVornMotionAxisSettingsBase::ShowInstanceOf(UIProperty *property)
 {
+    if (outline)
+        return;
     const quint32 index = IndexOf(property);
     property->UpdateVisibility(index, db);
     property->FillItems(db, changeList, index);

@@ -15,8 +15,11 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <algorithm>
+
 using nVornMCPCD100::AttributeValue;
 using Catalog = CVornMotionSettingsCatalog;
+using Area = CVornMotionAxisSettingsGMode::Area;
 
 CVornMotionSettingsFileActions::CVornMotionSettingsFileActions(
     QToolButton *button, CVornMotionAxisSettingsGMode *navigation,
@@ -79,12 +82,10 @@ void CVornMotionSettingsFileActions::FileChosen(const QString &path)
         LoadFrom(path);
 }
 
-Catalog CVornMotionSettingsFileActions::ShownSettings(
-    QHash<int, CVornMotionAxisSettingsBase *> *pages) const
+Catalog CVornMotionSettingsFileActions::CatalogOf(const QVector<Area> &areas)
 {
     Catalog catalog;
-    for (const CVornMotionAxisSettingsGMode::Area &area : navigation->ShownAreas()) {
-        pages->insert(area.pageId, area.page);
+    for (const Area &area : areas) {
         for (const CVornMotionAxisSettingsBase::ShownSetting &shown : area.page->ShownSettings())
             catalog.Add({area.pageId, area.name, shown.attribute, shown.kind, shown.instances,
                          shown.instanceNames});
@@ -96,8 +97,11 @@ bool CVornMotionSettingsFileActions::SaveTo(const QString &path)
 {
     // Creating the pages not opened yet and reading every entry ask much the same questions.
     const CVornMotionReadCache::Scope reading(*database);
+    const QVector<Area> areas = navigation->ShownAreas();
     QHash<int, CVornMotionAxisSettingsBase *> pages;
-    const Catalog catalog = ShownSettings(&pages);
+    for (const Area &area : areas)
+        pages.insert(area.pageId, area.page);
+    const Catalog catalog = CatalogOf(areas);
     const auto describe = [&pages](const Catalog::Setting &setting, quint32 index,
                                    const AttributeValue &value, const QString &text) {
         CVornMotionAxisSettingsBase *page = pages.value(setting.pageId);
@@ -151,9 +155,12 @@ bool CVornMotionSettingsFileActions::LoadFrom(const QString &path)
 CVornMotionSettingsStager::Outcome
 CVornMotionSettingsFileActions::Stage(const CVornMotionSettingsFile::Contents &contents)
 {
-    QHash<int, CVornMotionAxisSettingsBase *> pages;
+    // Outlines of the pages not opened yet list what their areas show; only the pages that take a
+    // staged edit are made, to show and describe it.
+    CVornMotionAxisSettingsGMode::Outlines outlines;
+    Catalog catalog = CatalogOf(navigation->OutlinedAreas(outlines));
     CVornMotionSettingsStager::Outcome outcome
-        = CVornMotionSettingsStager(database, changeList, ShownSettings(&pages)).Load(contents);
+        = CVornMotionSettingsStager(database, changeList, catalog).Load(contents);
     CVornMotionSettingsFile::Contents retry;
     retry.header = contents.header;
     QVector<CVornMotionSettingsStager::Refusal> kept;
@@ -163,17 +170,31 @@ CVornMotionSettingsFileActions::Stage(const CVornMotionSettingsFile::Contents &c
         else
             kept.append(refusal);
     }
-    if (outcome.staged == 0 || retry.entries.isEmpty())
-        return outcome;
-    // The pages offer what the staged values call for (a second gain set switched on) once they
-    // show them.
-    for (CVornMotionAxisSettingsBase *page : std::as_const(pages))
-        page->on_updateControls();
-    const CVornMotionSettingsStager::Outcome again
-        = CVornMotionSettingsStager(database, changeList, ShownSettings(&pages)).Load(retry);
-    outcome.staged += again.staged;
-    outcome.refusals = kept + again.refusals;
+    if (outcome.staged > 0 && !retry.entries.isEmpty()) {
+        // The pages offer what the staged values call for (a second gain set switched on) once
+        // they show them, and outlines made again do.
+        for (CVornMotionAxisSettingsBase *page : navigation->CreatedPages())
+            page->on_updateControls();
+        outlines.clear();
+        catalog = CatalogOf(navigation->OutlinedAreas(outlines));
+        const CVornMotionSettingsStager::Outcome again
+            = CVornMotionSettingsStager(database, changeList, catalog).Load(retry);
+        outcome.staged += again.staged;
+        outcome.refusals = kept + again.refusals;
+    }
+    MakePagesHolding(catalog);
     return outcome;
+}
+
+void CVornMotionSettingsFileActions::MakePagesHolding(const Catalog &catalog)
+{
+    for (const Catalog::Setting &setting : catalog.Settings()) {
+        const auto pending = [this, &setting](quint32 index) {
+            return changeList->Contains(setting.id, index);
+        };
+        if (std::any_of(setting.instances.cbegin(), setting.instances.cend(), pending))
+            navigation->Page(setting.pageId);
+    }
 }
 
 QString
@@ -202,10 +223,11 @@ CVornMotionSettingsFileActions::Summary(const QString &path,
 void CVornMotionSettingsFileActions::ResetToDefaults(bool everyArea)
 {
     const CVornMotionReadCache::Scope reading(*database);
-    QHash<int, CVornMotionAxisSettingsBase *> pages;
-    const Catalog catalog = ShownSettings(&pages);
+    CVornMotionAxisSettingsGMode::Outlines outlines;
+    const Catalog catalog = CatalogOf(navigation->OutlinedAreas(outlines));
     CVornMotionSettingsStager(database, changeList, catalog)
         .StageDefaults(everyArea ? 0 : navigation->CurrentPage());
+    MakePagesHolding(catalog);
     // Nothing is written before Apply, so nothing is asked: the list shows what it would change.
     review();
 }

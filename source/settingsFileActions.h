@@ -2,6 +2,7 @@
 #define VORNAC_SETTINGSFILEACTIONS_H
 
 #include "readCache.h"
+#include "settingsGmode.h"
 #include "settingsCatalog.h"
 #include "settingsStager.h"
 
@@ -43,12 +44,13 @@ public:
 private:
     void ChooseFile(bool saving);
     void FileChosen(const QString &path);
-    // What the axis shows now, with the page of each area by its identifier.
-    CVornMotionSettingsCatalog
-    ShownSettings(QHash<int, CVornMotionAxisSettingsBase *> *pages) const;
+    // What the areas show, in their order.
+    static CVornMotionSettingsCatalog CatalogOf(const QVector<CVornMotionAxisSettingsGMode::Area> &areas);
     // Stages a file; entries refused for an instance the axis did not offer are tried once more
     // after the staged values have made it offer more.
     CVornMotionSettingsStager::Outcome Stage(const CVornMotionSettingsFile::Contents &contents);
+    // Makes the page of every setting that a staged edit is pending for, as its button would.
+    void MakePagesHolding(const CVornMotionSettingsCatalog &catalog);
     QString Summary(const QString &path, const CVornMotionSettingsStager::Outcome &outcome) const;
 
     CVornMotionAxisSettingsGMode *navigation;

@@ -332,6 +332,25 @@ QVector<CVornMotionAxisSettingsGMode::Area> CVornMotionAxisSettingsGMode::ShownA
     return areas;
 }
 
+QVector<CVornMotionAxisSettingsGMode::Area>
+CVornMotionAxisSettingsGMode::OutlinedAreas(Outlines &outlines)
+{
+    const CVornMotionAxisSettingsBase::OutlineScope outlining;
+    QVector<Area> areas;
+    for (const PageEntry *entry = PageRegistry::begin(); entry != PageRegistry::end(); ++entry) {
+        if (!IsShownArea(entry->pageId))
+            continue;
+        CVornMotionAxisSettingsBase *page = pages.value(entry->pageId);
+        if (!page && entry->create) {
+            outlines.emplace_back(entry->create(database, changeList, dialog, nullptr));
+            page = outlines.back().get();
+        }
+        if (page)
+            areas.append({entry->pageId, GetDictionaryName(entry->toolTipId), page});
+    }
+    return areas;
+}
+
 void CVornMotionAxisSettingsGMode::LaunchHelp()
 {
     CVornMotionHelpLauncher::Launch(provider, PageRegistry::HelpTopic(currentPage));

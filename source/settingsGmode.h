@@ -10,7 +10,9 @@
 #include <QVector>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 class CmxProvider;
 class CVornMotionAxisSettings;
@@ -73,6 +75,14 @@ public:
     // Every area this axis shows, in the order of the page registry, creating the pages not
     // opened yet (without showing them).
     QVector<Area> ShownAreas();
+    using Outlines = std::vector<std::unique_ptr<CVornMotionAxisSettingsBase>>;
+    // As ShownAreas, but an area whose page is not opened yet comes with an outline of that page,
+    // added to `outlines`: enough to list what the area shows, and made without asking the
+    // database about each binding.
+    QVector<Area> OutlinedAreas(Outlines &outlines);
+    // The page of `pageId`, created as its button would create it unless it was created already;
+    // null for an identifier without a page.
+    CVornMotionAxisSettingsBase *Page(int pageId);
 
 signals:
     void UpdateRequired();
@@ -99,8 +109,6 @@ private:
     bool MayShowStartPage(qint32 axisType) const;
     void DecorateButton(QToolButton *button, const QString &icon, quint32 toolTipId);
     void PressButton(QAbstractButton *button);
-    // The page of `pageId`, created on first use; null for an identifier without a page.
-    CVornMotionAxisSettingsBase *Page(int pageId);
 
     Ui::CVornMotionAxisSettingsGModeClass *ui;
     nVornMCPCD100::iMotionConfigurationDatabase *database;

@@ -320,6 +320,8 @@ void CVornMotionAxisSettings::CheckServoLoopPeriod()
 void CVornMotionAxisSettings::ShareLoopRuleProblem(const QObject *source)
 {
     loopRuleSharers.insert(source);
+    // A page made as an outline goes again at once: no other object may take its place here.
+    connect(source, &QObject::destroyed, this, [this, source] { loopRuleSharers.remove(source); });
 }
 
 void CVornMotionAxisSettings::ReportLoopRuleProblem(bool invalid)

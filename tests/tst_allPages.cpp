@@ -74,6 +74,23 @@ QHash<const QWidget *, QStringList> SettingNames(CVornMotionAxisSettingsBase *pa
     return names;
 }
 
+// What a page lists for settings files: each setting with its kind and its instances.
+QStringList Listed(const CVornMotionAxisSettingsBase *page)
+{
+    QStringList listed;
+    for (const CVornMotionAxisSettingsBase::ShownSetting &setting : page->ShownSettings()) {
+        QStringList instances;
+        for (int position = 0; position < setting.instances.size(); ++position)
+            instances << QStringLiteral("%1 %2").arg(setting.instances.at(position))
+                                                .arg(setting.instanceNames.value(position));
+        listed << QStringLiteral("0x%1 kind %2: %3")
+                      .arg(setting.attribute, 0, 16)
+                      .arg(int(setting.kind))
+                      .arg(instances.join(QStringLiteral(", ")));
+    }
+    return listed;
+}
+
 // The table at the left of a page, which chooses its section; null on a page without one.
 QTableWidget *SectionsOf(const QWidget *page)
 {
@@ -98,6 +115,8 @@ private slots:
     void everyAreaOpensWithoutEdits_data();
     void everyAreaOpensWithoutEdits();
     void reloadRebuildsNoList();
+    void outlinesListWhatPagesList_data();
+    void outlinesListWhatPagesList();
     void readOnlySettingsStayDisabled_data();
     void readOnlySettingsStayDisabled();
     void everyInputIsNamedAndTabbedInReadingOrder_data();
@@ -175,6 +194,41 @@ void TestAllPages::reloadRebuildsNoList()
     emit host.settings->UpdateRequired();
     for (const auto &spy : std::as_const(removals))
         QCOMPARE(spy->count(), 0);
+}
+
+void TestAllPages::outlinesListWhatPagesList_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<bool>("gainSetsPending");
+    for (const QString &profile : ShippedProfiles())
+        QTest::newRow(qPrintable(profile)) << profile << false;
+    QTest::newRow("servo, several gain sets pending") << "servo.json" << true;
+    QTest::newRow("second axis, several gain sets pending") << "servoSecondAxis.json" << true;
+}
+
+// An outline of a page, made without asking about each binding, lists the same settings at the
+// same instances as the page: a settings file loads through outlines.
+void TestAllPages::outlinesListWhatPagesList()
+{
+    QFETCH(QString, profile);
+    QFETCH(bool, gainSetsPending);
+    QVERIFY(LoadProfile(database, profile));
+    HostDialog host(database);
+    if (gainSetsPending) {
+        nVornMCPCD100::AttributeValue several = {};
+        several.booleanValue = 1;
+        host.Changes()->StoreValue(0xC20060, 0, several);
+    }
+    auto *navigation = host.dialog->findChild<CVornMotionAxisSettingsGMode *>();
+    CVornMotionAxisSettingsGMode::Outlines outlines;
+    const auto outlined = navigation->OutlinedAreas(outlines);
+    QVERIFY(outlines.size() >= 8);
+    const auto areas = navigation->ShownAreas();
+    QCOMPARE(outlined.size(), areas.size());
+    for (int area = 0; area < areas.size(); ++area) {
+        QCOMPARE(outlined.at(area).pageId, areas.at(area).pageId);
+        QCOMPARE(Listed(outlined.at(area).page), Listed(areas.at(area).page));
+    }
 }
 
 void TestAllPages::readOnlySettingsStayDisabled_data()

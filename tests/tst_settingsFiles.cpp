@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -235,6 +236,15 @@ void TestSettingsFiles::roundTripStagesNothing()
                  qPrintable(CAxisDatabase::IdentifierText(asked.first)));
     }
     QCOMPARE(copy.PendingEdits(stored), pending);
+    // Besides the page shown first, the load made only the page that shows its edit.
+    const auto *stack = copy.Find<QStackedWidget>("settingsPage");
+    QStringList made;
+    for (int page = 0; page < stack->count(); ++page) {
+        if (stack->widget(page)->objectName().startsWith(QLatin1String("CVornMotion")))
+            made << stack->widget(page)->objectName();
+    }
+    QCOMPARE(made, (QStringList{"CVornMotionAxisSettingsGeneralClass",
+                                "CVornMotionAxisSettingsTrajectoryClass"}));
     QVERIFY(copy.ChangesShown());
     QVERIFY(copy.Summary().isEmpty());
     QVERIFY(database.WriteLog().isEmpty());

@@ -200,7 +200,10 @@ QVector<quint32> CVornMotionSettingsPositionLoop::Instances(const UIProperty *bi
 {
     if (binding->IndexSource() != UIProperty::InstanceIndex)
         return CVornMotionAxisSettingsBase::Instances(binding);
-    const int sets = ui.cntPmodeGainSets->isHidden() ? 1 : ui.cntPmodeGainSets->count();
+    // Counted as the gain-set selector counts them, whether or not it is filled yet.
+    const int sets = ui.cntPmodeGainSets->isHidden()
+                         ? 1
+                         : UIPropertyIntegerComboBox::GainSetsOffered(db);
     QVector<quint32> offered;
     for (int set = 0; set < sets; ++set) {
         const qint32 index = InstanceAt(instanceBase, set);

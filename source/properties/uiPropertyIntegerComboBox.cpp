@@ -48,12 +48,17 @@ void UIPropertyIntegerComboBox::FillItems(nVornMCPCD100::iMotionConfigurationDat
     }
 }
 
-void UIPropertyIntegerComboBox::FillGainSets(nVornMCPCD100::iMotionConfigurationDatabase *db)
+qint32 UIPropertyIntegerComboBox::GainSetsOffered(nVornMCPCD100::iMotionConfigurationDatabase *db)
 {
     nVornMCPCD100::AttributeValue count = {};
     db->GetAttribute(gainSetCount, 0, &count);
+    return qBound(0, count.integerValue, mostGainSets);
+}
+
+void UIPropertyIntegerComboBox::FillGainSets(nVornMCPCD100::iMotionConfigurationDatabase *db)
+{
     combo->clear();
-    const qint32 sets = qBound(0, count.integerValue, mostGainSets);
+    const qint32 sets = GainSetsOffered(db);
     for (qint32 set = 1; set <= sets; ++set)
         combo->addItem(
             QCoreApplication::translate("UIPropertyIntegerComboBox", "Gain Set %1").arg(set));

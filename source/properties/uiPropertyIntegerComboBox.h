@@ -22,6 +22,8 @@ public:
     // An enumeration, whether the list is the binding's or its page's; the gain-set selector
     // counts instead.
     CVornMotionSettingKind HeldKind() const override;
+    // How many gain sets the selector offers: the axis's count, within what a page can show.
+    static qint32 GainSetsOffered(nVornMCPCD100::iMotionConfigurationDatabase *db);
 
 private:
     void FillGainSets(nVornMCPCD100::iMotionConfigurationDatabase *db);
