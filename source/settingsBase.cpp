@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScopedValueRollback>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -87,6 +88,13 @@ void CVornMotionAxisSettingsBase::RunConstructionSequence()
     wheelGuard->GuardChildrenOf(this);
     (new CVornMotionItemViewKeys(this))->GuardChildrenOf(this);
     CreateProperties();
+    // Only a real value is ever rescaled: asking whether a setting the page binds as anything
+    // else is scaled costs the host a call and changes nothing shown.
+    QSet<AttributeId> real;
+    for (const UIProperty *property : std::as_const(properties))
+        (property->HeldKind() == CVornMotionSettingKind::Real ? real : neverRescaled)
+            .insert(property->Attribute());
+    neverRescaled.subtract(real);
     {
         CVornMotionLoadingGuard loading(changeList);
         InitializeProperties();
@@ -577,15 +585,5 @@ void CVornMotionAxisSettingsBase::on_defaultValue()
 
 bool CVornMotionAxisSettingsBase::IsScaled(AttributeId attr, quint32 index)
 {
-    // Only a real value is ever rescaled: asking whether a setting the page binds as anything
-    // else is scaled costs the host a call and changes nothing shown.
-    bool bound = false;
-    for (const UIProperty *property : std::as_const(properties)) {
-        if (property->Attribute() != attr)
-            continue;
-        if (property->HeldKind() == CVornMotionSettingKind::Real)
-            return db->IsAttributeScaled(attr, index);
-        bound = true;
-    }
-    return !bound && db->IsAttributeScaled(attr, index);
+    return !neverRescaled.contains(attr) && db->IsAttributeScaled(attr, index);
 }

@@ -10,6 +10,7 @@
 #include <vornac/iMotionConfigurationDatabase.h>
 
 #include <QPair>
+#include <QSet>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
@@ -268,6 +269,8 @@ private:
                           nVornMCPCD100::AttributeValue value, const QString &text);
 
     const bool outline;
+    // Settings the page binds only as something other than a real value.
+    QSet<nVornMCPCD100::AttributeId> neverRescaled;
     CVornMotionUnitScale unitScale;
     CVornMotionWheelGuard *wheelGuard;
     CVornMotionChangeMarks *changeMarks;
