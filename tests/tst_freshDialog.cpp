@@ -1,9 +1,11 @@
 #include "dialogTour.h"
 #include "hostileDriver.h"
 #include "profileFixture.h"
+#include "settingsFileActions.h"
 
 #include <QAction>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <functional>
@@ -58,13 +60,31 @@ void ChooseNextAndRevert(QComboBox *combo)
     dialog->findChild<QPushButton *>(QStringLiteral("revertAllChangesButton"))->click();
 }
 
-// Edits that once left a page unlike a fresh one after a revert, a reset or a host's call.
+// Loads what fits of a settings file saved on `profile`: onto a dialog that has opened few of its
+// pages, the load makes only those that take its edits.
+Step LoadFileOf(const char *profile)
+{
+    return {[=](Driver &driver) {
+        CAxisDatabase source;
+        QVERIFY(LoadProfile(source, QString::fromLatin1(profile)));
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("settings.json"));
+        const HostDialog saver(source);
+        QVERIFY(saver.dialog->findChild<CVornMotionSettingsFileActions *>()->SaveTo(path));
+        QVERIFY(driver.Dialog()->findChild<CVornMotionSettingsFileActions *>()->LoadFrom(path));
+    }};
+}
+
+// Edits that once left a page unlike a fresh one after a revert, a reset or a host's call, and
+// loads of files from other axes.
 QVector<Step> Remembered()
 {
     const auto setPeriod = [](double period) {
         return Step{[period](Driver &driver) { driver.SetHostPeriod(period); }};
     };
     return {
+        LoadFileOf("servoDriveLoop.json"),
+        LoadFileOf("stepperClosedLoop.json"),
         On<QComboBox>("gmodeSetup", "genAxisType", ChooseNextAndRevert),
         On<QComboBox>("gmodeDigitalIO", "dioDOType", ChooseNextAndRevert),
         On<QComboBox>("gmodeMultiPurpose", "stpOutputType", ChooseNextAndRevert),
