@@ -373,9 +373,7 @@ qint32 CVornMotionAxisSettingsBase::ReadInteger(AttributeId attr, quint32 index)
 
 bool CVornMotionAxisSettingsBase::ReadBoolean(AttributeId attr, quint32 index) const
 {
-    AttributeValue value = {};
-    CVornMotionValueReader(db, changeList).ReadValue(attr, index, &value);
-    return value.booleanValue != 0;
+    return CVornMotionValueReader(db, changeList).ReadBoolean(attr, index);
 }
 
 void CVornMotionAxisSettingsBase::SetStringValue(AttributeId attr, quint32 index,

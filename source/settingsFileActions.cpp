@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QMenu>
 #include <QToolButton>
 

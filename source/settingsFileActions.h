@@ -2,11 +2,10 @@
 #define VORNAC_SETTINGSFILEACTIONS_H
 
 #include "readCache.h"
-#include "settingsGmode.h"
 #include "settingsCatalog.h"
+#include "settingsGmode.h"
 #include "settingsStager.h"
 
-#include <QHash>
 #include <QObject>
 
 #include <functional>
@@ -45,7 +44,8 @@ private:
     void ChooseFile(bool saving);
     void FileChosen(const QString &path);
     // What the areas show, in their order.
-    static CVornMotionSettingsCatalog CatalogOf(const QVector<CVornMotionAxisSettingsGMode::Area> &areas);
+    static CVornMotionSettingsCatalog
+    CatalogOf(const QVector<CVornMotionAxisSettingsGMode::Area> &areas);
     // Stages a file; entries refused for an instance the axis did not offer are tried once more
     // after the staged values have made it offer more.
     CVornMotionSettingsStager::Outcome Stage(const CVornMotionSettingsFile::Contents &contents);

@@ -322,30 +322,31 @@ void CVornMotionAxisSettingsGMode::IndexSettings(CVornMotionSettingIndex &index)
 
 QVector<CVornMotionAxisSettingsGMode::Area> CVornMotionAxisSettingsGMode::ShownAreas()
 {
-    QVector<Area> areas;
-    for (const PageEntry *entry = PageRegistry::begin(); entry != PageRegistry::end(); ++entry) {
-        if (!IsShownArea(entry->pageId))
-            continue;
-        if (CVornMotionAxisSettingsBase *page = Page(entry->pageId))
-            areas.append({entry->pageId, GetDictionaryName(entry->toolTipId), page});
-    }
-    return areas;
+    return AreasWith([this](const PageEntry &entry) { return Page(entry.pageId); });
 }
 
 QVector<CVornMotionAxisSettingsGMode::Area>
 CVornMotionAxisSettingsGMode::OutlinedAreas(Outlines &outlines)
 {
     const CVornMotionAxisSettingsBase::OutlineScope outlining;
+    return AreasWith([&](const PageEntry &entry) -> CVornMotionAxisSettingsBase * {
+        if (CVornMotionAxisSettingsBase *page = pages.value(entry.pageId))
+            return page;
+        if (!entry.create)
+            return nullptr;
+        outlines.emplace_back(entry.create(database, changeList, dialog, nullptr));
+        return outlines.back().get();
+    });
+}
+
+QVector<CVornMotionAxisSettingsGMode::Area> CVornMotionAxisSettingsGMode::AreasWith(
+    const std::function<CVornMotionAxisSettingsBase *(const PageEntry &)> &pageOf)
+{
     QVector<Area> areas;
     for (const PageEntry *entry = PageRegistry::begin(); entry != PageRegistry::end(); ++entry) {
         if (!IsShownArea(entry->pageId))
             continue;
-        CVornMotionAxisSettingsBase *page = pages.value(entry->pageId);
-        if (!page && entry->create) {
-            outlines.emplace_back(entry->create(database, changeList, dialog, nullptr));
-            page = outlines.back().get();
-        }
-        if (page)
+        if (CVornMotionAxisSettingsBase *page = pageOf(*entry))
             areas.append({entry->pageId, GetDictionaryName(entry->toolTipId), page});
     }
     return areas;

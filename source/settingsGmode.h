@@ -10,6 +10,7 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -20,6 +21,7 @@ class CVornMotionAxisSettingsBase;
 class CVornMotionChangeList;
 class CVornMotionSettingIndex;
 class QAbstractButton;
+struct PageEntry;
 class QToolButton;
 
 namespace Ui {
@@ -109,6 +111,10 @@ private:
     bool MayShowStartPage(qint32 axisType) const;
     void DecorateButton(QToolButton *button, const QString &icon, quint32 toolTipId);
     void PressButton(QAbstractButton *button);
+    // The areas the axis shows, in the order of the page registry, each with the page `pageOf`
+    // gives it; an area without one is left out.
+    QVector<Area> AreasWith(
+        const std::function<CVornMotionAxisSettingsBase *(const PageEntry &)> &pageOf);
 
     Ui::CVornMotionAxisSettingsGModeClass *ui;
     nVornMCPCD100::iMotionConfigurationDatabase *database;

@@ -35,6 +35,13 @@ double CVornMotionValueReader::ReadReal(AttributeId id, quint32 index) const
     return value.realValue;
 }
 
+bool CVornMotionValueReader::ReadBoolean(AttributeId id, quint32 index) const
+{
+    AttributeValue value;
+    ReadValue(id, index, &value);
+    return value.booleanValue != 0;
+}
+
 QString CVornMotionValueReader::ReadString(AttributeId id, quint32 index, qint32 capacity) const
 {
     if (capacity <= 0)

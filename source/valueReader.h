@@ -23,6 +23,8 @@ public:
     // The integer part of ReadValue: identifiers of enumerations, counts, indices.
     qint32 ReadInteger(nVornMCPCD100::AttributeId id, quint32 index) const;
     double ReadReal(nVornMCPCD100::AttributeId id, quint32 index) const;
+    // A switch: on for any value but zero, as a check box shows it.
+    bool ReadBoolean(nVornMCPCD100::AttributeId id, quint32 index) const;
     // The text, read into a fresh zeroed buffer of `capacity` code units that the module
     // terminates itself; empty when the read fails.
     QString ReadString(nVornMCPCD100::AttributeId id, quint32 index, qint32 capacity) const;
